@@ -1,0 +1,101 @@
+// The rotator hub.
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <system_error>
+
+#include "Version.h"
+#include "hub/core/CommandLine.h"
+#include "hub/core/HubApplication.h"
+#include "hub/core/HubPaths.h"
+#include "hub/ui/views/QtDialogs.h"
+#include "hub/ui/views/TraceWindowView.h"
+#include "hub/ui/views/ViewSync.h"
+#include "platform/HeadlessDialogs.h"
+#include "platform/qt/QtEventLoop.h"
+#include "platform/qt/QtNetwork.h"
+#include "platform/qt/QtProcesses.h"
+#include "platform/qt/QtSerialPort.h"
+
+namespace {
+
+bool displayAvailable() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* v = std::getenv(name);
+        if (v && *v) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace kolt;
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const HubCommandLine line = parseHubCommandLine(arguments);
+    if (!line.error.empty()) {
+        std::cerr << "koltvcom: " << line.error << "\n\n" << hubUsage();
+        return 2;
+    }
+    if (line.help) {
+        std::cout << hubUsage();
+        return 0;
+    }
+    if (line.version) {
+        std::cout << "koltvcom " << kVersionText << "\n";
+        return 0;
+    }
+
+    const std::filesystem::path home = line.home.value_or(defaultHomeFolder("koltvcom"));
+    std::error_code ec;
+    std::filesystem::create_directories(home, ec);
+    if (ec || !std::filesystem::is_directory(home)) {
+        std::cerr << "koltvcom: cannot use the home folder " << home.string() << ": "
+                  << (ec ? ec.message() : "not a folder") << "\n";
+        return 1;
+    }
+
+    const bool headless = line.headless || !displayAvailable();
+    std::unique_ptr<QCoreApplication> app;
+    if (headless) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QApplication>(argc, argv);
+    }
+
+    QtEventLoop loop;
+    QtSerialPortFactory serialPorts(PortDirectory(home / "ports"));
+    QtNetwork network;
+    QtProcesses processes;
+    HeadlessDialogs headlessDialogs("koltvcom", std::cerr);
+    QtDialogs screenDialogs;
+    Dialogs& dialogs = headless ? static_cast<Dialogs&>(headlessDialogs) : screenDialogs;
+
+    HubApplication hub({loop, serialPorts, network, dialogs, processes},
+                       {home, line.portDir, arguments});
+    headlessDialogs.setTraceSink([&hub](const std::string& text) { hub.trace().logToMonitor(text); });
+    loop.onTerminationSignal([&hub] { hub.exitHub(); });
+
+    std::unique_ptr<ViewSync> viewSync;
+    std::unique_ptr<TraceWindowView> traceView;
+    if (!headless) {
+        viewSync = std::make_unique<ViewSync>();
+        traceView = std::make_unique<TraceWindowView>(hub.trace().window());
+        viewSync->add([&traceView] { traceView->sync(); });
+    }
+
+    hub.start();
+    if (headless) {
+        std::cerr << "koltvcom " << kVersionText << " running headless\n"
+                  << "  home folder: " << home.string() << "\n"
+                  << "  settings:    " << hub.settingsFile().path().string() << "\n"
+                  << "  traces:      " << (home / "trace").string() << "\n"
+                  << "  serial ports: " << hub.portDirectory().directory().string() << "/comN\n"
+                  << "Stop it with Ctrl+C.\n";
+    }
+    return app->exec();
+}

@@ -1,0 +1,247 @@
+#include "hub/core/HubApplication.h"
+
+#include <exception>
+
+#include "Version.h"
+#include "hub/core/HubPaths.h"
+#include "hub/core/MainSettingsLoader.h"
+#include "hub/core/NumericText.h"
+#include "hub/core/CommandLine.h"
+
+namespace kolt {
+
+HubApplication::HubApplication(HubPlatform platform, HubOptions options)
+    : platform_(platform),
+      options_(std::move(options)),
+      ini_(HubPaths{options_.home}.settingsFile()),
+      timers_(platform_.loop),
+      trace_(state_, platform_.loop, options_.home, mainWindow_.txtRX),
+      portDirectory_(options_.home / "ports") {
+    tray1_.tip = "KOLTVCOM 1";
+    wireHandlers();
+}
+
+void HubApplication::wireHandlers() {
+    mainWindow_.chkGraphic.onClick = [this] { graphicBoxClicked(); };
+    mainWindow_.form.onCloseRequest = [this] {
+        hideMainWindowToTray();
+        return false;
+    };
+    antennaWindow_.mnuExit.onClick = [this] { exitHub(); };
+    antennaWindow_.form.onCloseRequest = [this] { return closeAntennaWindow(); };
+    timers_.TmrDelayVirtual->setHandler([this] {
+        timers_.TmrDelayVirtual->stop();
+        createVirtualPort();
+    });
+}
+
+const std::vector<HubApplication::StartStep>& HubApplication::startSteps() {
+    static const std::vector<StartStep> steps = {
+        {"initial values", &HubApplication::setInitialValues},
+        {"command line", &HubApplication::readCommandLine},
+        {"paths", &HubApplication::setPaths},
+        {"first start", &HubApplication::checkFirstStart},
+        {"newline", &HubApplication::setNewline},
+        {"lists", &HubApplication::fillLists},
+        {"serial port scan", &HubApplication::scanSerialPorts},
+        {"antenna table", &HubApplication::loadAntennaTable},
+        {"WinTest settings", &HubApplication::loadWinTestSettings},
+        {"DXLog settings", &HubApplication::loadDxLogSettings},
+        {"main settings", &HubApplication::loadMainSettings},
+        {"N1MM settings", &HubApplication::loadN1mmSettings},
+        {"remote sites", &HubApplication::loadRemoteSites},
+        {"azimuth dial appearance", &HubApplication::loadAzimuthDialAppearance},
+        {"elevation dial appearance", &HubApplication::loadElevationDialAppearance},
+        {"memory buttons", &HubApplication::loadMemoryButtons},
+        {"board settings", &HubApplication::loadBoardSettings},
+        {"azimuthal map menu", &HubApplication::fillAzimuthalMapMenu},
+        {"version trace", &HubApplication::traceVersion},
+        {"dial caption", &HubApplication::setDialCaption},
+        {"tray icon", &HubApplication::showTrayIcon},
+        {"virtual port component", &HubApplication::initVirtualPortComponent},
+        {"config button and language", &HubApplication::disableConfigAndLoadLanguage},
+        {"rotator link", &HubApplication::openRotatorLink},
+        {"board start", &HubApplication::startBoard},
+        {"main window placement", &HubApplication::placeMainWindow},
+        {"main window hidden", &HubApplication::hideMainWindowWhenReady},
+        {"model applied", &HubApplication::applyModelAndReport},
+        {"antenna window", &HubApplication::showAntennaWindow},
+        {"pending events", &HubApplication::letEventsRun},
+        {"WinTest link", &HubApplication::openWinTestLink},
+        {"antenna window layout", &HubApplication::layOutAntennaWindow},
+        {"auto-parking countdown", &HubApplication::loadAutoParkingCountdown},
+        {"virtual port", &HubApplication::createVirtualPortAtStart},
+    };
+    return steps;
+}
+
+void HubApplication::start() {
+    for (const StartStep& step : startSteps()) {
+        stepsRun_.push_back(step.name);
+        // A failing step (a port, a language file, a logger link) must not stop the start.
+        try {
+            (this->*step.run)();
+        } catch (const std::exception& e) {
+            trace_.logToMonitor(std::string("Start step '") + step.name + "' failed: " + e.what());
+        }
+    }
+}
+
+void HubApplication::setInitialValues() {
+    state_ = RotatorState{};
+    firstStart_ = false;
+}
+
+void HubApplication::readCommandLine() {
+    state_.commandLinePort = commandLinePortOf(options_.arguments);
+}
+
+void HubApplication::setPaths() {
+    const HubPaths paths{options_.home};
+    state_.iniPath = paths.settingsFile().string();
+    state_.directoryPath = paths.directoryFile().string();
+    state_.graphicsPath = paths.graphicsFile().string();
+    portDirectory_ = PortDirectory(
+        resolvePortDirectory(options_.portDir, ini_.readString("Ports", "Directory"), options_.home));
+    platform_.serialPorts.setPortDirectory(portDirectory_);
+}
+
+void HubApplication::checkFirstStart() {
+    const std::string runonce = ini_.readString("General", "Runonce");
+    if (runonce.empty() || readNumber(runonce) == 1) {
+        firstStart_ = true;
+        ini_.writeString("General", "Runonce", "0");
+    }
+}
+
+void HubApplication::setNewline() { state_.newline = "\r\n"; }
+
+void HubApplication::fillLists() {
+    mainWindow_.cmbModel.clear();
+    for (const char* caption : kModelCaptions) mainWindow_.cmbModel.addItem(caption);
+    mainWindow_.cmbBoardAxes.clear();
+    for (const char* caption : kBoardAxesCaptions) mainWindow_.cmbBoardAxes.addItem(caption);
+    for (ListControl* list : {&mainWindow_.cmbCOM, &mainWindow_.cmbAzPort, &mainWindow_.cmbElPort}) {
+        list->items.insert(list->items.begin(), "NONE");
+    }
+    mainWindow_.cmdDelete.enabled = false;
+}
+
+void HubApplication::scanSerialPorts() {}
+void HubApplication::loadAntennaTable() {}
+void HubApplication::loadWinTestSettings() {}
+void HubApplication::loadDxLogSettings() {}
+
+void HubApplication::loadMainSettings() {
+    SettingsTargets targets{state_, settings_, timers_, mainWindow_, rotorSetup_, trace_};
+    kolt::loadMainSettings(ini_, targets);
+}
+
+void HubApplication::loadN1mmSettings() {}
+void HubApplication::loadRemoteSites() {}
+void HubApplication::loadAzimuthDialAppearance() {}
+void HubApplication::loadElevationDialAppearance() {}
+void HubApplication::loadMemoryButtons() {}
+void HubApplication::loadBoardSettings() {}
+void HubApplication::fillAzimuthalMapMenu() {}
+
+void HubApplication::traceVersion() {
+    const std::string line = std::string("Loading program, Ver: ") + kVersionText;
+    for (const TraceChannel c :
+         {TraceChannel::Azimuth, TraceChannel::Elevation, TraceChannel::VirtualPort}) {
+        trace_.logToFile(c, line);
+    }
+}
+
+void HubApplication::setDialCaption() {}
+
+void HubApplication::showTrayIcon() { tray1_.inTray = true; }
+
+void HubApplication::initVirtualPortComponent() {}
+
+void HubApplication::disableConfigAndLoadLanguage() { mainWindow_.cmdConfig.enabled = false; }
+
+void HubApplication::openRotatorLink() {
+    if (state_.commandLinePort != 0) {
+        const std::string port = std::to_string(state_.commandLinePort);
+        mainWindow_.cmbAzPort.text = port;
+        rotorSetup_.cmbAzPort.text = port;
+    }
+}
+
+void HubApplication::startBoard() {}
+
+void HubApplication::placeMainWindow() {
+    mainWindow_.tabIndex = 0;
+    mainWindow_.form.centred = true;
+}
+
+void HubApplication::hideMainWindowWhenReady() {
+    if (state_.openPortsAtStartup && state_.createAtStartup && !state_.startupError) {
+        mainWindow_.form.visible = false;
+    }
+}
+
+void HubApplication::applyModelAndReport() { trace_.logToMonitor("Init module"); }
+
+void HubApplication::showAntennaWindow() {
+    if (!mainWindow_.chkGraphic.value) return;
+    antennaWindow_.form.visible = true;
+    hideMainWindowToTray();
+}
+
+void HubApplication::letEventsRun() {
+    platform_.loop.processEvents();
+    platform_.loop.processEvents();
+    platform_.loop.pause(1);
+}
+
+void HubApplication::openWinTestLink() {}
+void HubApplication::layOutAntennaWindow() {}
+void HubApplication::loadAutoParkingCountdown() {}
+
+void HubApplication::createVirtualPortAtStart() {
+    if (!state_.createAtStartup) return;
+    if (settings_.virtualDelayMs > 0) {
+        timers_.TmrDelayVirtual->setInterval(settings_.virtualDelayMs);
+        timers_.TmrDelayVirtual->start();
+    } else {
+        createVirtualPort();
+    }
+}
+
+void HubApplication::createVirtualPort() {}
+
+void HubApplication::hideMainWindowToTray() {
+    mainWindow_.form.visible = false;
+    tray2_.inTray = false;
+    tray1_.inTray = true;
+}
+
+void HubApplication::graphicBoxClicked() {
+    const bool on = mainWindow_.chkGraphic.value;
+    ini_.writeString("Graphic", "Active", on ? "1" : "0");
+    antennaWindow_.form.visible = on;
+}
+
+void HubApplication::saveAntennaWindowPosition() {
+    const FormState& f = antennaWindow_.form;
+    ini_.writeString("Graphic", "Left", std::to_string(f.left));
+    ini_.writeString("Graphic", "Top", std::to_string(f.top));
+    ini_.writeString("Graphic", "Width", std::to_string(f.width));
+    ini_.writeString("Graphic", "Height", std::to_string(f.height));
+}
+
+bool HubApplication::closeAntennaWindow() {
+    if (!settings_.quickExit) return false;
+    exitHub();
+    return true;
+}
+
+void HubApplication::exitHub() {
+    state_.quitting = true;
+    if (antennaWindow_.form.windowState == WindowState::Normal) saveAntennaWindowPosition();
+    platform_.loop.exitNow(0);
+}
+
+}  // namespace kolt

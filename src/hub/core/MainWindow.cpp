@@ -1,0 +1,26 @@
+#include "hub/core/MainWindow.h"
+
+namespace kolt {
+
+MainWindow::MainWindow() {
+    form.caption = "KOLT-Virtual COM";
+    form.visible = true;
+    txtPreAz.maxLength = 3;
+    txtPreEl.maxLength = 3;
+    chkOpenPorts.caption = "Open Com Ports at Startup";
+    cmdConfig.caption = "Config";
+    chkRunVCOM.caption = "Create Virtual at Startup";
+    cmdDelete.caption = "Delete";
+    constexpr std::array<const char*, 6> emulations = {
+        "Yaesu GS-232", "ORION M2", "EasyComm-1 / II", "TrackBox", "ProSisTel \"D\"", "DCU-1"};
+    for (std::size_t i = 0; i < chkEmul.size(); ++i) chkEmul[i].caption = emulations[i];
+    chkEmul[3].enabled = false;
+    chkTCPServer.caption = "TCP Server Modo";
+    txtTCP.maxLength = 5;
+    chkN1MM.caption = "N1MM Network Messages";
+    chkWT.caption = "WinTest Network Messages";
+    chkGraphic.caption = "Graphic";
+    cmdSave.caption = "Save";
+}
+
+}  // namespace kolt

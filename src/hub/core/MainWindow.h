@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+
+#include "common/FormControls.h"
+#include "hub/core/LogBox.h"
+
+namespace kolt {
+
+// The hidden settings window ("KOLT-Virtual COM"): its tabs for the rotor,
+// the virtual port and emulation, TCP/IP, and saving, and the preset boxes
+// through which every door points the antenna.
+struct MainWindow {
+    static constexpr int kTabCount = 6;
+
+    MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    FormState form;
+    int tabIndex = 0;
+
+    // Preset boxes and the monitor box
+    TextBox txtPreAz;
+    TextBox txtPreEl;
+    LogBox txtRX;
+
+    // Rotor tab
+    ListControl cmbModel;
+    ListControl cmbAzPort;  // "Azim. serial port:"
+    ListControl cmbElPort;  // "Elev. serial port:"
+    ListControl cmbBoardAxes;
+    CheckBox chkOpenPorts;  // "Open Com Ports at Startup"
+    Button cmdConfig;
+
+    // Virtual COM tab
+    ListControl cmbCOM;
+    CheckBox chkRunVCOM;  // "Create Virtual at Startup"
+    Button cmdDelete;
+    std::array<CheckBox, 6> chkEmul;
+
+    // IP Setup tab
+    CheckBox chkTCPServer;  // "TCP Server Modo"
+    TextBox txtTCP;
+    CheckBox chkN1MM;
+    CheckBox chkWT;
+
+    // Shows the antenna window
+    CheckBox chkGraphic;
+    Button cmdSave;
+};
+
+// A tray icon: its tip and whether it stands in the tray.
+struct TrayIcon {
+    std::string tip;
+    bool inTray = false;
+};
+
+}  // namespace kolt
