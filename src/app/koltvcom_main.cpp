@@ -89,13 +89,11 @@ int main(int argc, char** argv) {
     }
 
     hub.start();
-    if (headless) {
-        std::cerr << "koltvcom " << kVersionText << " running headless\n"
-                  << "  home folder: " << home.string() << "\n"
-                  << "  settings:    " << hub.settingsFile().path().string() << "\n"
-                  << "  traces:      " << (home / "trace").string() << "\n"
-                  << "  serial ports: " << hub.portDirectory().directory().string() << "/comN\n"
-                  << "Stop it with Ctrl+C.\n";
-    }
+    std::cerr << "koltvcom " << kVersionText << (headless ? " running headless\n" : " running\n")
+              << "  home folder:  " << home.string() << "\n"
+              << "  settings:     " << hub.settingsFile().path().string() << "\n"
+              << "  traces:       " << (home / "trace").string() << "\n"
+              << "  serial ports: " << hub.portDirectory().directory().string() << "/comN\n"
+              << "Stop it with Ctrl+C.\n";
     return app->exec();
 }

@@ -11,6 +11,13 @@
 namespace kolt {
 namespace {
 
+// Dotted IPv4 where the address is one, also when it came as IPv4-mapped IPv6.
+std::string plainAddress(const QHostAddress& address) {
+    bool ok = false;
+    const quint32 v4 = address.toIPv4Address(&ok);
+    return (ok ? QHostAddress(v4) : address).toString().toStdString();
+}
+
 SocketError errorOf(const QAbstractSocket& s) {
     return {static_cast<int>(s.error()), s.errorString().toStdString()};
 }
@@ -84,7 +91,7 @@ public:
     std::size_t pendingSendBytes() const override {
         return static_cast<std::size_t>(socket_->bytesToWrite());
     }
-    std::string remoteHost() const override { return socket_->peerAddress().toString().toStdString(); }
+    std::string remoteHost() const override { return plainAddress(socket_->peerAddress()); }
     std::uint16_t remotePort() const override { return socket_->peerPort(); }
 
 private:
@@ -197,14 +204,10 @@ private:
         while (socket_.hasPendingDatagrams()) {
             const QNetworkDatagram d = socket_.receiveDatagram();
             if (!d.isValid()) break;
-            QHostAddress from = d.senderAddress();
-            bool ok = false;
-            const quint32 v4 = from.toIPv4Address(&ok);
-            if (ok) from = QHostAddress(v4);
             const QByteArray bytes = d.data();
             if (events_.datagram) {
                 events_.datagram({std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                  from.toString().toStdString(), static_cast<std::uint16_t>(d.senderPort())});
+                                  plainAddress(d.senderAddress()), static_cast<std::uint16_t>(d.senderPort())});
             }
         }
     }

@@ -102,8 +102,11 @@ void QtSerialPort::setDtr(bool on) {
 }
 
 void QtSerialPort::onError(QSerialPort::SerialPortError error) {
-    // A pseudo-terminal refuses the modem lines; only a lost device matters here.
-    if (error != QSerialPort::ResourceError || !port_.isOpen()) return;
+    // A pseudo-terminal refuses the modem lines, which is no loss. A failed
+    // read means the device is gone (a pulled adapter, an ended simulator):
+    // left open, the port would report it again and again without end.
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError) return;
+    if (!port_.isOpen()) return;
     port_.close();
     raise(comm::kEventDeviceLost);
 }
