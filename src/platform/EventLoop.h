@@ -30,11 +30,6 @@ public:
     virtual void start() = 0;
     virtual void stop() = 0;
     virtual bool isActive() const = 0;
-
-    void setActive(bool on) {
-        if (on && !isActive()) start();
-        if (!on) stop();
-    }
 };
 
 // The one thread's event loop: timers, the clock, letting pending events run,

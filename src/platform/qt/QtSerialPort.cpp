@@ -54,6 +54,8 @@ std::optional<SerialError> QtSerialPort::open() {
         const auto error = port_.error();
         const std::string text = port_.errorString().toStdString();
         port_.clearError();
+        // Held by another program, or not ours to open: either way the port
+        // exists, which is what the busy codes tell the port scan.
         if (error == QSerialPort::PermissionError) {
             return SerialError{comm::kErrPortInUse, text + ": " + path.string()};
         }
