@@ -1,6 +1,7 @@
 #include "hub/ui/views/TraceWindowView.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
@@ -13,6 +14,8 @@ TraceWindowView::TraceWindowView(TraceWindow& model) : model_(model), box_(new Q
     box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box_->setMaximumBlockCount(0);
+    // Traffic lines read best in columns.
+    box_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setCentralWidget(box_);
     for (MenuItem* item : {&model_.mnuExit, &model_.mnuClear, &model_.mnuStart, &model_.mnuStop}) {
         addMenuAction(*item);
