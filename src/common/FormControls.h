@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/Events.h"
+
 namespace kolt {
 
 using Handler = std::function<void()>;
@@ -44,7 +46,7 @@ struct Button : Control {
     std::optional<Rgb> backColour;  // empty: the normal button colour
     Handler onClick;
     void click() const {
-        if (reachable() && onClick) onClick();
+        if (reachable()) fireEvent(onClick);
     }
 };
 
@@ -53,7 +55,7 @@ struct TextBox : Control {
     std::size_t maxLength = 0;  // 0: no limit
     Handler onEnter;            // the Enter key in the box
     void pressEnter() const {
-        if (reachable() && onEnter) onEnter();
+        if (reachable()) fireEvent(onEnter);
     }
 };
 
@@ -66,7 +68,7 @@ struct CheckBox : Control {
     void setValue(bool v) {
         if (v == value) return;
         value = v;
-        if (onClick) onClick();
+        fireEvent(onClick);
     }
     void click() {
         if (reachable()) setValue(!value);
@@ -92,7 +94,7 @@ struct ListControl : Control {
         if (!reachable() || i < 0 || i >= static_cast<int>(items.size())) return;
         listIndex = i;
         text = items[static_cast<std::size_t>(i)];
-        if (onClick) onClick();
+        fireEvent(onClick);
     }
 };
 
@@ -102,7 +104,7 @@ struct MenuItem : Control {
     bool checked = false;
     Handler onClick;
     void click() const {
-        if (reachable() && onClick) onClick();
+        if (reachable()) fireEvent(onClick);
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/Events.h"
+
 namespace kolt {
 namespace {
 constexpr int kAddressInUse = 10048;
@@ -57,7 +59,7 @@ void FakeTcpSocket::attach(FakeTcpSocket* peer, std::string host, std::uint16_t 
 
 void FakeTcpSocket::fail(int code, const std::string& text) {
     state_ = SocketState::Error;
-    if (events_.error) events_.error({code, text});
+    fireEvent(events_.error, SocketError{code, text});
 }
 
 void FakeTcpSocket::connectToHost(const std::string& host, std::uint16_t port) {
@@ -71,7 +73,7 @@ void FakeTcpSocket::connectToHost(const std::string& host, std::uint16_t port) {
         if (it == net_.servers_.end() || !it->second->request(*this)) {
             return fail(kConnectionRefused, "Connection refused");
         }
-        if (events_.connected) events_.connected();
+        fireEvent(events_.connected);
     });
 }
 
@@ -92,7 +94,7 @@ void FakeTcpSocket::close() {
 void FakeTcpSocket::peerClosed() {
     if (state_ != SocketState::Connected) return;
     state_ = SocketState::Closing;
-    if (events_.closed) events_.closed();
+    fireEvent(events_.closed);
 }
 
 std::optional<SocketError> FakeTcpSocket::send(std::string_view bytes) {
@@ -104,7 +106,7 @@ std::optional<SocketError> FakeTcpSocket::send(std::string_view bytes) {
     const std::size_t n = bytes.size();
     std::weak_ptr<bool> alive = peer->alive_;
     net_.loop_.post([peer, alive, n] {
-        if (!alive.expired() && peer->events_.dataArrival) peer->events_.dataArrival(n);
+        if (!alive.expired()) fireEvent(peer->events_.dataArrival, n);
     });
     return std::nullopt;
 }
@@ -139,7 +141,7 @@ bool FakeTcpServer::request(FakeTcpSocket& client) {
     pendingId_ = nextRequest_++;
     pendingClient_ = &client;
     accepted_ = false;
-    events_.connectionRequest(pendingId_);
+    fireEvent(events_.connectionRequest, pendingId_);
     pendingClient_ = nullptr;
     return accepted_;
 }
@@ -183,7 +185,7 @@ std::optional<SocketError> FakeUdpSocket::sendTo(const std::string& host, std::u
 void FakeUdpSocket::receive(const Datagram& d) {
     std::weak_ptr<bool> alive = alive_;
     net_.loop_.post([this, alive, d] {
-        if (!alive.expired() && state_ == SocketState::Open && events_.datagram) events_.datagram(d);
+        if (!alive.expired() && state_ == SocketState::Open) fireEvent(events_.datagram, d);
     });
 }
 

@@ -1,5 +1,7 @@
 #include "platform/fake/FakeSerialPort.h"
 
+#include "common/Events.h"
+
 namespace kolt {
 
 FakeSerialDevice& FakeSerialBus::addDevice(int number) { return devices_[number]; }
@@ -82,8 +84,6 @@ std::string FakeSerialPort::readAll() {
     return out;
 }
 
-void FakeSerialPort::raise(int code) {
-    if (handler_) handler_(code);
-}
+void FakeSerialPort::raise(int code) { fireEvent(handler_, code); }
 
 }  // namespace kolt

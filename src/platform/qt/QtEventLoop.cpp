@@ -10,6 +10,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "platform/qt/QtSupport.h"
+
 namespace kolt {
 namespace {
 
@@ -24,13 +26,14 @@ extern "C" void onSignal(int) {
 class QtTimer : public Timer {
 public:
     QtTimer() {
-        timer_.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { fire(); });
+        timer_->setTimerType(Qt::PreciseTimer);
+        QObject::connect(timer_.get(), &QTimer::timeout, [this] { fire(); });
     }
+    ~QtTimer() override { timer_->stop(); }
     void setHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
     void setInterval(int milliseconds) override {
         interval_ = std::max(0, milliseconds);
-        timer_.setInterval(interval_);
+        timer_->setInterval(interval_);
         if (active_) restart();
     }
     int interval() const override { return interval_; }
@@ -40,7 +43,7 @@ public:
     }
     void stop() override {
         active_ = false;
-        timer_.stop();
+        timer_->stop();
     }
     bool isActive() const override { return active_; }
 
@@ -48,20 +51,22 @@ private:
     // An interval of 0 never fires; the timer still counts as running.
     void restart() {
         if (interval_ > 0) {
-            timer_.start(interval_);
+            timer_->start(interval_);
         } else {
-            timer_.stop();
+            timer_->stop();
         }
     }
     void fire() {
         if (running_ || !handler_) return;
         running_ = true;
-        auto handler = handler_;
-        handler();
-        running_ = false;
+        const auto alive = token_.watch();
+        fireEvent(handler_);
+        // The handler may have ended this timer.
+        if (*alive) running_ = false;
     }
 
-    QTimer timer_;
+    QtOwned<QTimer> timer_{new QTimer};
+    AliveToken token_;
     std::function<void()> handler_;
     int interval_ = 0;
     bool active_ = false;

@@ -8,6 +8,8 @@
 #include <QUdpSocket>
 #include <map>
 
+#include "platform/qt/QtSupport.h"
+
 namespace kolt {
 namespace {
 
@@ -26,28 +28,26 @@ SocketError errorOf(const QAbstractSocket& s) {
 class QtTcpSocket : public TcpSocket {
 public:
     explicit QtTcpSocket(QTcpSocket* socket) : socket_(socket) {
-        QObject::connect(socket_, &QTcpSocket::connected, [this] {
+        QTcpSocket* s = socket_.get();
+        QObject::connect(s, &QTcpSocket::connected, [this] {
             failed_ = false;
-            if (events_.connected) events_.connected();
+            fireEvent(events_.connected);
         });
-        QObject::connect(socket_, &QTcpSocket::readyRead, [this] {
+        QObject::connect(s, &QTcpSocket::readyRead, [this] {
             const auto n = static_cast<std::size_t>(socket_->bytesAvailable());
-            if (n > 0 && events_.dataArrival) events_.dataArrival(n);
+            if (n > 0) fireEvent(events_.dataArrival, n);
         });
-        QObject::connect(socket_, &QTcpSocket::disconnected, [this] {
-            if (events_.closed) events_.closed();
-        });
-        QObject::connect(socket_, &QTcpSocket::errorOccurred, [this](QAbstractSocket::SocketError e) {
+        QObject::connect(s, &QTcpSocket::disconnected, [this] { fireEvent(events_.closed); });
+        QObject::connect(s, &QTcpSocket::errorOccurred, [this](QAbstractSocket::SocketError e) {
             // The peer's close arrives as "disconnected"; it is no error.
             if (e == QAbstractSocket::RemoteHostClosedError) return;
             failed_ = true;
-            if (events_.error) events_.error(errorOf(*socket_));
+            fireEvent(events_.error, errorOf(*socket_));
         });
     }
     ~QtTcpSocket() override {
-        QObject::disconnect(socket_, nullptr, nullptr, nullptr);
+        QObject::disconnect(socket_.get(), nullptr, nullptr, nullptr);
         socket_->abort();
-        delete socket_;
     }
 
     void setEvents(Events events) override { events_ = std::move(events); }
@@ -95,7 +95,7 @@ public:
     std::uint16_t remotePort() const override { return socket_->peerPort(); }
 
 private:
-    QTcpSocket* socket_;
+    QtOwned<QTcpSocket> socket_;
     Events events_;
     bool failed_ = false;
 };
@@ -103,87 +103,95 @@ private:
 class QtTcpServer : public TcpServer {
 public:
     QtTcpServer() {
-        QObject::connect(&server_, &QTcpServer::newConnection, [this] { takeConnections(); });
-        QObject::connect(&server_, &QTcpServer::acceptError, [this](QAbstractSocket::SocketError) {
-            if (events_.error) {
-                events_.error({static_cast<int>(server_.serverError()), server_.errorString().toStdString()});
-            }
+        QObject::connect(server_.get(), &QTcpServer::newConnection, [this] { takeConnections(); });
+        QObject::connect(server_.get(), &QTcpServer::acceptError, [this](QAbstractSocket::SocketError) {
+            fireEvent(events_.error,
+                      SocketError{static_cast<int>(server_->serverError()), server_->errorString().toStdString()});
         });
     }
-    ~QtTcpServer() override { QObject::disconnect(&server_, nullptr, nullptr, nullptr); }
+    ~QtTcpServer() override {
+        QObject::disconnect(server_.get(), nullptr, nullptr, nullptr);
+        server_->close();
+        for (auto& [id, socket] : pending_) socket->abort();
+    }
 
     void setEvents(Events events) override { events_ = std::move(events); }
     SocketState state() const override {
-        if (server_.isListening()) return SocketState::Listening;
+        if (server_->isListening()) return SocketState::Listening;
         return failed_ ? SocketState::Error : SocketState::Closed;
     }
     std::optional<SocketError> listen(std::uint16_t port) override {
-        if (server_.isListening()) return SocketError{-1, "Already listening"};
-        if (!server_.listen(QHostAddress::Any, port)) {
+        if (server_->isListening()) return SocketError{-1, "Already listening"};
+        if (!server_->listen(QHostAddress::Any, port)) {
             failed_ = true;
-            return SocketError{static_cast<int>(server_.serverError()), server_.errorString().toStdString()};
+            return SocketError{static_cast<int>(server_->serverError()), server_->errorString().toStdString()};
         }
         failed_ = false;
         return std::nullopt;
     }
     void close() override {
         failed_ = false;
-        server_.close();
+        server_->close();
     }
     std::unique_ptr<TcpSocket> accept(int requestId) override {
         const auto it = pending_.find(requestId);
         if (it == pending_.end()) return nullptr;
-        QTcpSocket* s = it->second;
+        QTcpSocket* s = it->second.release();
         pending_.erase(it);
         return std::make_unique<QtTcpSocket>(s);
     }
-    std::uint16_t localPort() const override { return server_.serverPort(); }
+    std::uint16_t localPort() const override { return server_->serverPort(); }
 
 private:
     void takeConnections() {
-        while (QTcpSocket* s = server_.nextPendingConnection()) {
+        const auto alive = token_.watch();
+        while (QTcpSocket* s = server_->nextPendingConnection()) {
             const int id = nextRequest_++;
             s->setParent(nullptr);
-            pending_[id] = s;
-            if (events_.connectionRequest) events_.connectionRequest(id);
+            pending_[id].reset(s);
+            fireEvent(events_.connectionRequest, id);
+            if (!*alive) return;
             // Not accepted during the event: refused.
             if (const auto it = pending_.find(id); it != pending_.end()) {
                 it->second->abort();
-                it->second->deleteLater();
                 pending_.erase(it);
             }
         }
     }
 
-    QTcpServer server_;
+    QtOwned<QTcpServer> server_{new QTcpServer};
     Events events_;
     bool failed_ = false;
     int nextRequest_ = 1;
-    std::map<int, QTcpSocket*> pending_;
+    std::map<int, QtOwned<QTcpSocket>> pending_;
+    AliveToken token_;
 };
 
 class QtUdpSocket : public UdpSocket {
 public:
     QtUdpSocket() {
-        QObject::connect(&socket_, &QUdpSocket::readyRead, [this] { readDatagrams(); });
-        QObject::connect(&socket_, &QUdpSocket::errorOccurred, [this](QAbstractSocket::SocketError) {
-            if (events_.error) events_.error(errorOf(socket_));
+        QObject::connect(socket_.get(), &QUdpSocket::readyRead, [this] { readDatagrams(); });
+        QObject::connect(socket_.get(), &QUdpSocket::errorOccurred, [this](QAbstractSocket::SocketError) {
+            fireEvent(events_.error, errorOf(*socket_));
         });
     }
-    ~QtUdpSocket() override { QObject::disconnect(&socket_, nullptr, nullptr, nullptr); }
+    ~QtUdpSocket() override {
+        QObject::disconnect(socket_.get(), nullptr, nullptr, nullptr);
+        socket_->close();
+    }
 
     void setEvents(Events events) override { events_ = std::move(events); }
     SocketState state() const override {
-        return socket_.state() == QAbstractSocket::BoundState ? SocketState::Open : SocketState::Closed;
+        return socket_->state() == QAbstractSocket::BoundState ? SocketState::Open : SocketState::Closed;
     }
     std::optional<SocketError> bind(std::uint16_t port) override {
-        if (!socket_.bind(QHostAddress::AnyIPv4, port,
-                          QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint)) {
-            return errorOf(socket_);
+        if (!socket_->bind(QHostAddress::AnyIPv4, port,
+                           QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint)) {
+            return errorOf(*socket_);
         }
         return std::nullopt;
     }
-    void close() override { socket_.close(); }
+    void close() override { socket_->close(); }
     std::optional<SocketError> sendTo(const std::string& host, std::uint16_t port,
                                       std::string_view data) override {
         QHostAddress address(QString::fromStdString(host));
@@ -192,28 +200,30 @@ public:
             if (info.addresses().isEmpty()) return SocketError{-1, "Host not found: " + host};
             address = info.addresses().front();
         }
-        if (socket_.writeDatagram(data.data(), static_cast<qint64>(data.size()), address, port) < 0) {
-            return errorOf(socket_);
+        if (socket_->writeDatagram(data.data(), static_cast<qint64>(data.size()), address, port) < 0) {
+            return errorOf(*socket_);
         }
         return std::nullopt;
     }
-    std::uint16_t localPort() const override { return socket_.localPort(); }
+    std::uint16_t localPort() const override { return socket_->localPort(); }
 
 private:
     void readDatagrams() {
-        while (socket_.hasPendingDatagrams()) {
-            const QNetworkDatagram d = socket_.receiveDatagram();
+        const auto alive = token_.watch();
+        while (socket_->hasPendingDatagrams()) {
+            const QNetworkDatagram d = socket_->receiveDatagram();
             if (!d.isValid()) break;
             const QByteArray bytes = d.data();
-            if (events_.datagram) {
-                events_.datagram({std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                  plainAddress(d.senderAddress()), static_cast<std::uint16_t>(d.senderPort())});
-            }
+            fireEvent(events_.datagram,
+                      Datagram{std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                               plainAddress(d.senderAddress()), static_cast<std::uint16_t>(d.senderPort())});
+            if (!*alive) return;
         }
     }
 
-    QUdpSocket socket_;
+    QtOwned<QUdpSocket> socket_{new QUdpSocket};
     Events events_;
+    AliveToken token_;
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "platform/PortDirectory.h"
 #include "platform/SerialPort.h"
+#include "platform/qt/QtSupport.h"
 
 namespace kolt {
 
@@ -23,7 +24,7 @@ public:
     std::string settings() const override { return settingsText_; }
     std::optional<SerialError> open() override;
     void close() override;
-    bool isOpen() const override { return port_.isOpen(); }
+    bool isOpen() const override { return port_->isOpen(); }
     std::optional<SerialError> write(std::string_view bytes) override;
     std::string readAll() override;
     void setRts(bool on) override;
@@ -36,7 +37,7 @@ private:
     void raise(int code);
 
     PortDirectory directory_;
-    QSerialPort port_;
+    QtOwned<QSerialPort> port_{new QSerialPort};
     int number_ = 1;
     std::string settingsText_ = "9600,n,8,1";
     LineSettings settings_;

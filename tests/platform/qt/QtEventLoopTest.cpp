@@ -58,6 +58,22 @@ TEST(QtEventLoopTest, AHandlerThatLetsEventsRunIsNotEnteredAgain) {
     EXPECT_EQ(maxDepth, 1);
 }
 
+TEST(QtEventLoopTest, AHandlerMayEndItsOwnTimer) {
+    QtEventLoop loop;
+    auto t = loop.createTimer();
+    int fired = 0;
+    t->setInterval(1);
+    t->setHandler([&] {
+        ++fired;
+        t.reset();
+    });
+    t->start();
+    ASSERT_TRUE(waitFor([&] { return !t; }));
+    loop.pause(5);
+    loop.processEvents();
+    EXPECT_EQ(fired, 1);
+}
+
 TEST(QtEventLoopTest, PostedCallsRunInOrderOnTheLoop) {
     QtEventLoop loop;
     std::string order;

@@ -106,6 +106,41 @@ TEST(QtNetworkTest, CarriesDatagrams) {
     EXPECT_EQ(got[1].data, "second");
 }
 
+TEST(QtNetworkTest, HandlersMayEndTheirOwnSockets) {
+    QtNetwork net;
+    auto server = net.createTcpServer();
+    std::unique_ptr<TcpSocket> accepted;
+    int acceptedCount = 0;
+    server->setEvents({[&](int id) {
+                           accepted = server->accept(id);
+                           ++acceptedCount;
+                           accepted->setEvents({{}, {}, [&] { accepted.reset(); }, {}});
+                       },
+                       {}});
+    ASSERT_FALSE(server->listen(0));
+    auto client = net.createTcpSocket();
+    client->setEvents({[&] { client.reset(); }, {}, {}, {}});  // ends itself when connected
+    client->connectToHost("127.0.0.1", server->localPort());
+    ASSERT_TRUE(waitFor([&] { return !client && acceptedCount == 1; }));
+    ASSERT_TRUE(waitFor([&] { return !accepted; }));  // the peer's end ends the server side
+
+    auto listener = net.createUdpSocket();
+    int datagrams = 0;
+    listener->setEvents({[&](const UdpSocket::Datagram&) {
+                             ++datagrams;
+                             listener.reset();
+                         },
+                         {}});
+    ASSERT_FALSE(listener->bind(0));
+    const std::uint16_t port = listener->localPort();
+    auto sender = net.createUdpSocket();
+    ASSERT_FALSE(sender->bind(0));
+    ASSERT_FALSE(sender->sendTo("127.0.0.1", port, "one"));
+    ASSERT_FALSE(sender->sendTo("127.0.0.1", port, "two"));
+    ASSERT_TRUE(waitFor([&] { return !listener; }));
+    EXPECT_EQ(datagrams, 1);
+}
+
 TEST(QtNetworkTest, ResolvesNames) {
     QtNetwork net;
     EXPECT_EQ(net.resolveHost("127.0.0.1"), "127.0.0.1");
