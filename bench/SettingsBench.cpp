@@ -3,9 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "hub/core/MainSettingsLoader.h"
 #include "platform/fake/VirtualEventLoop.h"
@@ -15,7 +15,8 @@ namespace {
 using namespace kolt;
 
 std::filesystem::path benchFolder() {
-    auto dir = std::filesystem::temp_directory_path() / ("kolt-bench-" + std::to_string(::getpid()));
+    auto dir =
+        std::filesystem::temp_directory_path() / ("kolt-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     return dir;
 }
@@ -47,7 +48,8 @@ void LoadOfACompleteFile(benchmark::State& s) {
     const auto file = benchFolder() / "complete.ini";
     std::filesystem::remove(file);
     load(file);
-    for (auto _ : s) load(file);
+    for (auto _ : s)
+        load(file);
 }
 BENCHMARK(LoadOfACompleteFile)->Unit(benchmark::kMillisecond);
 
@@ -56,7 +58,8 @@ void ReadOneKey(benchmark::State& s) {
     std::filesystem::remove(file);
     load(file);
     const SettingsFile ini(file);
-    for (auto _ : s) benchmark::DoNotOptimize(ini.readString("DXLog", "Enabled DXLog feature"));
+    for (auto _ : s)
+        benchmark::DoNotOptimize(ini.readString("DXLog", "Enabled DXLog feature"));
 }
 BENCHMARK(ReadOneKey)->Unit(benchmark::kMicrosecond);
 

@@ -77,7 +77,8 @@ int main(int argc, char** argv) {
 
     HubApplication hub({loop, serialPorts, network, dialogs, processes},
                        {home, line.portDir, arguments});
-    headlessDialogs.setTraceSink([&hub](const std::string& text) { hub.trace().logToMonitor(text); });
+    headlessDialogs.setTraceSink(
+        [&hub](const std::string& text) { hub.trace().logToMonitor(text); });
     loop.onTerminationSignal([&hub] { hub.exitHub(); });
 
     std::unique_ptr<ViewSync> viewSync;

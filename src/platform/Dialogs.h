@@ -28,7 +28,7 @@ MessageAnswer defaultAnswer(MessageButtons buttons);
 
 // Message and input boxes. Modal: the call returns the operator's answer.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual MessageAnswer message(const MessageRequest& request) = 0;
     // Empty when cancelled.

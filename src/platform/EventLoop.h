@@ -21,7 +21,7 @@ struct LocalDateTime {
 // a handler that is still running is not started again. An interval of 0
 // never fires, as the window system's timers behave.
 class Timer {
-public:
+  public:
     virtual ~Timer() = default;
     virtual void setHandler(std::function<void()> handler) = 0;
     virtual void setInterval(int milliseconds) = 0;
@@ -35,7 +35,7 @@ public:
 // The one thread's event loop: timers, the clock, letting pending events run,
 // pauses, and ending the program.
 class EventLoop {
-public:
+  public:
     virtual ~EventLoop() = default;
 
     virtual std::unique_ptr<Timer> createTimer() = 0;

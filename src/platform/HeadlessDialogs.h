@@ -12,7 +12,7 @@ namespace kolt {
 // to the trace, and the box answers as its default button would (an input box
 // as Cancel).
 class HeadlessDialogs : public Dialogs {
-public:
+  public:
     HeadlessDialogs(std::string programName, std::ostream& out);
 
     // Where the trace lines go once the trace exists.
@@ -21,7 +21,7 @@ public:
     MessageAnswer message(const MessageRequest& request) override;
     std::optional<std::string> input(const InputRequest& request) override;
 
-private:
+  private:
     void report(const std::string& line);
 
     std::string programName_;

@@ -30,7 +30,7 @@ struct SocketError {
 };
 
 class TcpSocket {
-public:
+  public:
     struct Events {
         std::function<void()> connected;
         std::function<void(std::size_t bytes)> dataArrival;
@@ -54,7 +54,7 @@ public:
 };
 
 class TcpServer {
-public:
+  public:
     struct Events {
         // A client asks to connect; accept(requestId) during this call takes
         // it, otherwise it is refused when the call returns.
@@ -72,7 +72,7 @@ public:
 };
 
 class UdpSocket {
-public:
+  public:
     struct Datagram {
         std::string data;
         std::string host;
@@ -96,7 +96,7 @@ public:
 };
 
 class Network {
-public:
+  public:
     virtual ~Network() = default;
     virtual std::unique_ptr<TcpServer> createTcpServer() = 0;
     virtual std::unique_ptr<TcpSocket> createTcpSocket() = 0;

@@ -15,7 +15,8 @@ std::filesystem::path PortDirectory::devicePath(int number) const {
     const auto entry = entryPath(number);
     std::error_code ec;
     // symlink_status: a dangling link still names the port (its device is gone).
-    if (std::filesystem::symlink_status(entry, ec).type() != std::filesystem::file_type::not_found &&
+    if (std::filesystem::symlink_status(entry, ec).type() !=
+            std::filesystem::file_type::not_found &&
         !ec) {
         return entry;
     }

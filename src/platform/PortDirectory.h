@@ -12,7 +12,7 @@ namespace kolt {
 // /dev/ttyS{n-1}. Pointing the directory at a Wine prefix's dosdevices makes
 // the ports the same COM ports that Windows programs under Wine see.
 class PortDirectory {
-public:
+  public:
     explicit PortDirectory(std::filesystem::path directory);
 
     const std::filesystem::path& directory() const { return directory_; }
@@ -25,7 +25,7 @@ public:
     // The number of a port name "COMn" (any letter case); nullopt otherwise.
     static std::optional<int> numberOfName(std::string_view name);
 
-private:
+  private:
     std::filesystem::path directory_;
 };
 

@@ -8,7 +8,7 @@ namespace kolt {
 
 // Other programs of the station: starting one.
 class Processes {
-public:
+  public:
     virtual ~Processes() = default;
     // Starts the program detached from this one; false when it cannot start.
     virtual bool startProgram(const std::filesystem::path& program,

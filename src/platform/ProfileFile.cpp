@@ -1,5 +1,6 @@
 #include "platform/ProfileFile.h"
 
+#include <unistd.h>
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -7,7 +8,6 @@
 #include <optional>
 #include <sstream>
 #include <system_error>
-#include <unistd.h>
 
 namespace kolt {
 namespace {
@@ -46,8 +46,8 @@ void classify(Line& line, bool firstLine) {
     if (t.front() == '[') {
         const auto close = t.find(']');
         line.kind = LineKind::Section;
-        line.name = std::string(trim(t.substr(1, close == std::string_view::npos ? t.size() - 1
-                                                                              : close - 1)));
+        line.name = std::string(
+            trim(t.substr(1, close == std::string_view::npos ? t.size() - 1 : close - 1)));
         return;
     }
     const auto eq = t.find('=');
@@ -61,12 +61,13 @@ void classify(Line& line, bool firstLine) {
 
 // The file as lines; absent or unreadable reads as empty.
 class Document {
-public:
+  public:
     static Document load(const std::filesystem::path& path) {
         Document doc;
         std::ifstream in(path, std::ios::binary);
         if (!in) return doc;
-        const std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string all((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
         std::size_t pos = 0;
         while (pos < all.size()) {
             const auto nl = all.find('\n', pos);
@@ -94,7 +95,8 @@ public:
         for (std::size_t i = 0; i < lines.size(); ++i) {
             if (lines[i].kind == LineKind::Section && sameName(lines[i].name, name)) {
                 std::size_t end = i + 1;
-                while (end < lines.size() && lines[end].kind != LineKind::Section) ++end;
+                while (end < lines.size() && lines[end].kind != LineKind::Section)
+                    ++end;
                 return std::make_pair(i + 1, end);
             }
         }
@@ -128,7 +130,8 @@ public:
 
     bool save(const std::filesystem::path& path) {
         std::string out;
-        for (const auto& l : lines) out += l.text + l.end;
+        for (const auto& l : lines)
+            out += l.text + l.end;
         auto tmp = path;
         tmp += ".tmp-" + std::to_string(::getpid());
         {
@@ -205,7 +208,8 @@ bool ProfileFile::writeString(std::string_view section, std::string_view key,
                               std::string_view value) {
     if (!validSection(section) || !validKey(key)) return false;
     std::string clean(value);
-    std::replace_if(clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
 
     Document doc = Document::load(path_);
     if (const auto at = doc.findKey(section, key)) {

@@ -16,7 +16,7 @@ namespace kolt {
 // never leaves a truncated file. The file is read anew by every call, so
 // edits made by hand while the program runs are seen.
 class ProfileFile {
-public:
+  public:
     explicit ProfileFile(std::filesystem::path path);
 
     const std::filesystem::path& path() const { return path_; }
@@ -42,7 +42,7 @@ public:
     std::vector<std::string> sectionNames() const;
     std::vector<std::string> keyNames(std::string_view section) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -2,11 +2,11 @@
 
 #include <functional>
 
-#include "platform/PortDirectory.h"
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include "platform/PortDirectory.h"
 
 namespace kolt {
 
@@ -39,7 +39,9 @@ inline constexpr int kErrPortNotOpen = 8012;
 inline constexpr int kErrWriteFailed = 8020;
 inline constexpr int kErrBadSettings = 380;
 
-inline bool isBusyError(int code) { return code == kErrPortAlreadyOpen || code == kErrPortInUse; }
+inline bool isBusyError(int code) {
+    return code == kErrPortAlreadyOpen || code == kErrPortInUse;
+}
 }  // namespace comm
 
 struct SerialError {
@@ -60,7 +62,7 @@ struct LineSettings {
 // One serial control: a port number, its line settings, open and close, write
 // text, read all that waits, and one event per arrival or line event.
 class SerialPort {
-public:
+  public:
     virtual ~SerialPort() = default;
 
     virtual void setPortNumber(int number) = 0;
@@ -84,7 +86,7 @@ public:
 };
 
 class SerialPortFactory {
-public:
+  public:
     virtual ~SerialPortFactory() = default;
     virtual std::unique_ptr<SerialPort> createSerialPort() = 0;
     // Where port numbers are looked up, for the ports created from then on.

@@ -16,7 +16,7 @@ const std::string kHub = KOLTVCOM_PATH;
 constexpr const char* kReady = "Stop it with Ctrl+C.";
 
 class HubProcessTest : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<ChildProcess> startHub(std::vector<std::string> extra = {}) {
         std::vector<std::string> args = {"--headless", "--home", home.path().string()};
         args.insert(args.end(), extra.begin(), extra.end());
@@ -43,9 +43,13 @@ TEST_F(HubProcessTest, AFirstStartCreatesTheSettingsFileAndSigtermEndsIt) {
     EXPECT_EQ(setting("ELEVATION", "REFRESH"), "2");
     EXPECT_EQ(setting("VCOM", "COM"), "COM3");
     EXPECT_EQ(setting("IP Server", "Password"), "QUILTEX");
-    for (const auto& [section, key] : std::vector<std::pair<const char*, const char*>>{
-             {"General", "Maps Number"}, {"AZIMUTH", "CCW"}, {"ELEVATION", "COM"},
-             {"Graphic", "KOLT-USB label"}, {"IP Server", "TCP Port"}, {"N1MM", "UDP Port"}}) {
+    for (const auto& [section, key] :
+         std::vector<std::pair<const char*, const char*>>{{"General", "Maps Number"},
+                                                          {"AZIMUTH", "CCW"},
+                                                          {"ELEVATION", "COM"},
+                                                          {"Graphic", "KOLT-USB label"},
+                                                          {"IP Server", "TCP Port"},
+                                                          {"N1MM", "UDP Port"}}) {
         EXPECT_EQ(setting(section, key), "(absent)") << section << " / " << key;
     }
     EXPECT_NE(hub->output().find(home.path().string()), std::string::npos);

@@ -13,7 +13,8 @@ TEST(HeadlessDialogsTest, SaysWhatABoxWouldShowAndAnswersItsDefault) {
     HeadlessDialogs dialogs("koltvcom", err);
     dialogs.setTraceSink([&](const std::string& line) { traced.push_back(line); });
 
-    EXPECT_EQ(dialogs.message({"Error Opening Com Port: 5", "", MessageButtons::Ok, MessageIcon::Critical}),
+    EXPECT_EQ(dialogs.message(
+                  {"Error Opening Com Port: 5", "", MessageButtons::Ok, MessageIcon::Critical}),
               MessageAnswer::Ok);
     EXPECT_EQ(dialogs.message({"Do you want\r\ncontinue?", "Configuration", MessageButtons::YesNo,
                                MessageIcon::Question}),

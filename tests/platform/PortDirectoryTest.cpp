@@ -25,11 +25,18 @@ TEST(PortDirectoryTest, ReadsPortNames) {
         const char* name;
         std::optional<int> number;
     } cases[] = {
-        {"COM3", 3}, {"com12", 12}, {"Com1", 1}, {"COM0", std::nullopt},
-        {"COM", std::nullopt}, {"COM3 ", std::nullopt}, {"LPT1", std::nullopt},
-        {"COMX", std::nullopt}, {"NONE", std::nullopt},
+        {"COM3", 3},
+        {"com12", 12},
+        {"Com1", 1},
+        {"COM0", std::nullopt},
+        {"COM", std::nullopt},
+        {"COM3 ", std::nullopt},
+        {"LPT1", std::nullopt},
+        {"COMX", std::nullopt},
+        {"NONE", std::nullopt},
     };
-    for (const auto& c : cases) EXPECT_EQ(PortDirectory::numberOfName(c.name), c.number) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(PortDirectory::numberOfName(c.name), c.number) << c.name;
 }
 
 TEST(LineSettingsTest, ParsesTheSerialControlsSettingsText) {

@@ -12,7 +12,7 @@ using test::TempDir;
 using test::writeFile;
 
 class ProfileFileTest : public ::testing::Test {
-protected:
+  protected:
     std::filesystem::path file() const { return dir / "koltvcom.ini"; }
     TempDir dir;
 };
@@ -41,7 +41,7 @@ TEST_F(ProfileFileTest, ReadsWithTheWindowsRules) {
         const char* expected;
     } cases[] = {
         {"General", "QUICK EXIT", "1"},
-        {"general", "quick exit", "1"},      // names match without regard to case
+        {"general", "quick exit", "1"},       // names match without regard to case
         {"GENERAL", "Name", "quoted value"},  // one pair of quotes goes
         {"General", "Other", "single"},
         {"General", "Half", "\"open"},  // an unmatched quote stays
@@ -154,9 +154,11 @@ TEST_F(ProfileFileTest, AFolderThatIsNotThereFailsTheWrite) {
 
 TEST_F(ProfileFileTest, LeavesNoTemporaryFileBehind) {
     ProfileFile ini(file());
-    for (int i = 0; i < 5; ++i) ASSERT_TRUE(ini.writeString("S", "K" + std::to_string(i), "v"));
+    for (int i = 0; i < 5; ++i)
+        ASSERT_TRUE(ini.writeString("S", "K" + std::to_string(i), "v"));
     int files = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
+        ++files;
     EXPECT_EQ(files, 1);
 }
 

@@ -20,7 +20,7 @@ namespace kolt::test {
 // One of the project's programs run as a real process, with its standard
 // output and error captured together.
 class ChildProcess {
-public:
+  public:
     ChildProcess(const std::string& program, const std::vector<std::string>& arguments) {
         int pipeFds[2];
         if (::pipe2(pipeFds, O_CLOEXEC) != 0) return;
@@ -31,9 +31,11 @@ public:
         std::vector<std::string> all{program};
         all.insert(all.end(), arguments.begin(), arguments.end());
         std::vector<char*> argv;
-        for (auto& a : all) argv.push_back(a.data());
+        for (auto& a : all)
+            argv.push_back(a.data());
         argv.push_back(nullptr);
-        if (::posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+        if (::posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ) != 0)
+            pid_ = -1;
         posix_spawn_file_actions_destroy(&actions);
         ::close(pipeFds[1]);
         out_ = pipeFds[0];
@@ -85,7 +87,7 @@ public:
 
     const std::string& output() const { return output_; }
 
-private:
+  private:
     bool readSome(int timeoutMs) {
         pollfd p{out_, POLLIN, 0};
         if (::poll(&p, 1, timeoutMs) <= 0) return false;

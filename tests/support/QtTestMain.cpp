@@ -4,9 +4,9 @@
 #ifdef KOLT_TEST_WIDGETS
 #include <QApplication>
 #endif
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <cstdlib>
-#include <gtest/gtest.h>
 #include <memory>
 
 int main(int argc, char** argv) {

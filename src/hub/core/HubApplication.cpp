@@ -3,10 +3,10 @@
 #include <exception>
 
 #include "Version.h"
+#include "hub/core/CommandLine.h"
 #include "hub/core/HubPaths.h"
 #include "hub/core/MainSettingsLoader.h"
 #include "hub/core/NumericText.h"
-#include "hub/core/CommandLine.h"
 
 namespace kolt {
 
@@ -101,8 +101,8 @@ void HubApplication::setPaths() {
     state_.iniPath = paths.settingsFile().string();
     state_.directoryPath = paths.directoryFile().string();
     state_.graphicsPath = paths.graphicsFile().string();
-    portDirectory_ = PortDirectory(
-        resolvePortDirectory(options_.portDir, ini_.readString("Ports", "Directory"), options_.home));
+    portDirectory_ = PortDirectory(resolvePortDirectory(
+        options_.portDir, ini_.readString("Ports", "Directory"), options_.home));
     platform_.serialPorts.setPortDirectory(portDirectory_);
 }
 
@@ -114,14 +114,19 @@ void HubApplication::checkFirstStart() {
     }
 }
 
-void HubApplication::setNewline() { state_.newline = "\r\n"; }
+void HubApplication::setNewline() {
+    state_.newline = "\r\n";
+}
 
 void HubApplication::fillLists() {
     mainWindow_.cmbModel.clear();
-    for (const char* caption : kModelCaptions) mainWindow_.cmbModel.addItem(caption);
+    for (const char* caption : kModelCaptions)
+        mainWindow_.cmbModel.addItem(caption);
     mainWindow_.cmbBoardAxes.clear();
-    for (const char* caption : kBoardAxesCaptions) mainWindow_.cmbBoardAxes.addItem(caption);
-    for (ListControl* list : {&mainWindow_.cmbCOM, &mainWindow_.cmbAzPort, &mainWindow_.cmbElPort}) {
+    for (const char* caption : kBoardAxesCaptions)
+        mainWindow_.cmbBoardAxes.addItem(caption);
+    for (ListControl* list :
+         {&mainWindow_.cmbCOM, &mainWindow_.cmbAzPort, &mainWindow_.cmbElPort}) {
         list->items.insert(list->items.begin(), "NONE");
     }
     mainWindow_.cmdDelete.enabled = false;
@@ -155,11 +160,15 @@ void HubApplication::traceVersion() {
 
 void HubApplication::setDialCaption() {}
 
-void HubApplication::showTrayIcon() { tray1_.inTray = true; }
+void HubApplication::showTrayIcon() {
+    tray1_.inTray = true;
+}
 
 void HubApplication::initVirtualPortComponent() {}
 
-void HubApplication::disableConfigAndLoadLanguage() { mainWindow_.cmdConfig.enabled = false; }
+void HubApplication::disableConfigAndLoadLanguage() {
+    mainWindow_.cmdConfig.enabled = false;
+}
 
 void HubApplication::openRotatorLink() {
     if (state_.commandLinePort != 0) {
@@ -182,7 +191,9 @@ void HubApplication::hideMainWindowWhenReady() {
     }
 }
 
-void HubApplication::applyModelAndReport() { trace_.logToMonitor("Init module"); }
+void HubApplication::applyModelAndReport() {
+    trace_.logToMonitor("Init module");
+}
 
 void HubApplication::showAntennaWindow() {
     if (!mainWindow_.chkGraphic.value) return;

@@ -40,7 +40,7 @@ struct HubOptions {
 // The application object: it owns the rotator state, the settings, the
 // forms and the modules, wires them together and runs the start.
 class HubApplication {
-public:
+  public:
     HubApplication(HubPlatform platform, HubOptions options);
     HubApplication(const HubApplication&) = delete;
     HubApplication& operator=(const HubApplication&) = delete;
@@ -72,7 +72,7 @@ public:
     const std::filesystem::path& home() const { return options_.home; }
     bool firstStart() const { return firstStart_; }
 
-private:
+  private:
     void wireHandlers();
     void hideMainWindowToTray();
     void saveAntennaWindowPosition();

@@ -19,9 +19,9 @@ std::filesystem::path defaultHomeFolder(const std::string& program) {
     return std::filesystem::path(home.empty() ? "." : home) / ".config" / program;
 }
 
-std::filesystem::path resolvePortDirectory(const std::optional<std::filesystem::path>& fromCommandLine,
-                                           const std::string& fromSettings,
-                                           const std::filesystem::path& home) {
+std::filesystem::path resolvePortDirectory(
+    const std::optional<std::filesystem::path>& fromCommandLine, const std::string& fromSettings,
+    const std::filesystem::path& home) {
     if (fromCommandLine) return *fromCommandLine;
     if (fromSettings.empty()) return home / "ports";
     if (fromSettings.rfind("~/", 0) == 0) {

@@ -21,8 +21,8 @@ std::filesystem::path defaultHomeFolder(const std::string& program);
 
 // The port directory: the command line's, else the settings' (relative to the
 // home folder, "~/" meaning the user's home), else <home>/ports.
-std::filesystem::path resolvePortDirectory(const std::optional<std::filesystem::path>& fromCommandLine,
-                                           const std::string& fromSettings,
-                                           const std::filesystem::path& home);
+std::filesystem::path resolvePortDirectory(
+    const std::optional<std::filesystem::path>& fromCommandLine, const std::string& fromSettings,
+    const std::filesystem::path& home);
 
 }  // namespace kolt

@@ -15,7 +15,8 @@ void LogBox::append(std::string_view line, const LocalDateTime& now) {
     if (text_.size() > kLimit) {
         std::size_t cut = text_.size() - kKeep;
         // Never start the kept text inside a multi-byte character.
-        while (cut < text_.size() && (static_cast<unsigned char>(text_[cut]) & 0xC0) == 0x80) ++cut;
+        while (cut < text_.size() && (static_cast<unsigned char>(text_[cut]) & 0xC0) == 0x80)
+            ++cut;
         text_.erase(0, cut);
         ++rewrites_;
     }

@@ -25,7 +25,7 @@ struct LogBox : Control {
     // Counts the cuts and clears, so a view can tell an append from a rewrite.
     std::uint64_t rewrites() const { return rewrites_; }
 
-private:
+  private:
     std::string text_;
     std::uint64_t rewrites_ = 0;
 };

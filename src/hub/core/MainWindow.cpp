@@ -13,7 +13,8 @@ MainWindow::MainWindow() {
     cmdDelete.caption = "Delete";
     constexpr std::array<const char*, 6> emulations = {
         "Yaesu GS-232", "ORION M2", "EasyComm-1 / II", "TrackBox", "ProSisTel \"D\"", "DCU-1"};
-    for (std::size_t i = 0; i < chkEmul.size(); ++i) chkEmul[i].caption = emulations[i];
+    for (std::size_t i = 0; i < chkEmul.size(); ++i)
+        chkEmul[i].caption = emulations[i];
     chkEmul[3].enabled = false;
     chkTCPServer.caption = "TCP Server Modo";
     txtTCP.maxLength = 5;

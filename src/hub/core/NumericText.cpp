@@ -9,8 +9,12 @@
 namespace kolt {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads sign, digits with one point and (optionally) an exponent from the
 // start of s; returns the normalised text strtod understands and how many
@@ -43,7 +47,8 @@ Scan scanNumber(std::string_view s, bool withExponent) {
         std::string exponent = "e";
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent += s[j++];
         const std::size_t firstDigit = j;
-        while (j < s.size() && isDigit(s[j])) exponent += s[j++];
+        while (j < s.size() && isDigit(s[j]))
+            exponent += s[j++];
         if (j > firstDigit) {
             out.number += exponent;
             i = j;
@@ -85,7 +90,8 @@ double readNumber(std::string_view text) {
 
 double leadingNumber(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
     return toDouble(scanNumber(text.substr(i), false));
 }
 
@@ -97,14 +103,20 @@ double roundHalfEven(double value) {
     return r;
 }
 
-std::optional<std::int16_t> toWholeInt16(double value) { return toWhole<std::int16_t>(value); }
-std::optional<std::int32_t> toWholeInt32(double value) { return toWhole<std::int32_t>(value); }
+std::optional<std::int16_t> toWholeInt16(double value) {
+    return toWhole<std::int16_t>(value);
+}
+std::optional<std::int32_t> toWholeInt32(double value) {
+    return toWhole<std::int32_t>(value);
+}
 
 bool isNumericText(std::string_view text) {
     std::size_t first = 0;
     std::size_t last = text.size();
-    while (first < last && isBlank(text[first])) ++first;
-    while (last > first && isBlank(text[last - 1])) --last;
+    while (first < last && isBlank(text[first]))
+        ++first;
+    while (last > first && isBlank(text[last - 1]))
+        --last;
     const std::string_view core = text.substr(first, last - first);
     const Scan scan = scanNumber(core, true);
     return scan.digits && scan.used == core.size();

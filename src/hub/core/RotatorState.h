@@ -19,7 +19,7 @@ enum class RotatorModel : std::int16_t {
 };
 
 inline constexpr std::array<const char*, 7> kModelCaptions = {
-    "Azimuth & Elevation", "Azimuth",      "Elevation", "Combo (Az & El)",
+    "Azimuth & Elevation", "Azimuth",       "Elevation", "Combo (Az & El)",
     "Remote TCP/IP",       "ZEB-SE on LPT", "KOLT-USB",
 };
 

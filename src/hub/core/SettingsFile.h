@@ -13,7 +13,7 @@ namespace kolt {
 // keys: a read gives at most what the profile read returns into a buffer of
 // 120 characters (119 and its terminator), an absent key the empty text.
 class SettingsFile {
-public:
+  public:
     static constexpr std::size_t kReadBuffer = 120;
 
     explicit SettingsFile(std::filesystem::path path) : file_(std::move(path)) {}
@@ -35,7 +35,7 @@ public:
 
     ProfileFile& profile() { return file_; }
 
-private:
+  private:
     ProfileFile file_;
 };
 

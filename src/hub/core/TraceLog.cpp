@@ -23,11 +23,16 @@ TraceLog::TraceLog(const RotatorState& state, const EventLoop& clock, std::files
 
 bool TraceLog::channelOn(int channel) const {
     switch (channel) {
-        case 0: return state_.traceAz;
-        case 1: return state_.traceEl;
-        case 2: return state_.traceVcom;
-        case 3: return traceWtOn;
-        default: return false;
+        case 0:
+            return state_.traceAz;
+        case 1:
+            return state_.traceEl;
+        case 2:
+            return state_.traceVcom;
+        case 3:
+            return traceWtOn;
+        default:
+            return false;
     }
 }
 

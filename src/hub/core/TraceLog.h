@@ -16,7 +16,7 @@ enum class TraceChannel : int { Azimuth = 0, Elevation = 1, VirtualPort = 2, Win
 // What passes on the hub's links, for the operator to see and keep: daily
 // files per channel, the main window's monitor box and the trace window.
 class TraceLog {
-public:
+  public:
     TraceLog(const RotatorState& state, const EventLoop& clock, std::filesystem::path home,
              LogBox& monitorBox);
     TraceLog(const TraceLog&) = delete;
@@ -40,7 +40,7 @@ public:
     bool traceWindowOn = false;
     bool traceWtOn = false;
 
-private:
+  private:
     bool channelOn(int channel) const;
 
     const RotatorState& state_;

@@ -18,7 +18,7 @@ class FakeUdpSocket;
 // resolves leads to this one machine, and every event is posted to the loop,
 // so a test runs loop.processEvents() (or advance) to deliver it.
 class FakeNetwork : public Network {
-public:
+  public:
     explicit FakeNetwork(EventLoop& loop) : loop_(loop) {}
 
     std::unique_ptr<TcpServer> createTcpServer() override;
@@ -41,7 +41,7 @@ public:
     };
     std::vector<SentDatagram> sentDatagrams;
 
-private:
+  private:
     friend class FakeTcpSocket;
     friend class FakeTcpServer;
     friend class FakeUdpSocket;
@@ -53,7 +53,7 @@ private:
 };
 
 class FakeTcpSocket : public TcpSocket {
-public:
+  public:
     explicit FakeTcpSocket(FakeNetwork& net);
     ~FakeTcpSocket() override;
 
@@ -67,7 +67,7 @@ public:
     std::string remoteHost() const override { return remoteHost_; }
     std::uint16_t remotePort() const override { return remotePort_; }
 
-private:
+  private:
     friend class FakeTcpServer;
     void attach(FakeTcpSocket* peer, std::string host, std::uint16_t port);
     void peerClosed();
@@ -84,7 +84,7 @@ private:
 };
 
 class FakeTcpServer : public TcpServer {
-public:
+  public:
     explicit FakeTcpServer(FakeNetwork& net) : net_(net) {}
     ~FakeTcpServer() override { close(); }
 
@@ -95,7 +95,7 @@ public:
     std::unique_ptr<TcpSocket> accept(int requestId) override;
     std::uint16_t localPort() const override { return port_; }
 
-private:
+  private:
     friend class FakeTcpSocket;
     // A client asks to connect; true when it was accepted.
     bool request(FakeTcpSocket& client);
@@ -111,7 +111,7 @@ private:
 };
 
 class FakeUdpSocket : public UdpSocket {
-public:
+  public:
     explicit FakeUdpSocket(FakeNetwork& net) : net_(net) {}
     ~FakeUdpSocket() override { close(); }
 
@@ -123,7 +123,7 @@ public:
                                       std::string_view data) override;
     std::uint16_t localPort() const override { return port_; }
 
-private:
+  private:
     friend class FakeNetwork;
     void receive(const Datagram& d);
 

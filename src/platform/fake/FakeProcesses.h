@@ -10,7 +10,7 @@ namespace kolt {
 
 // Records the programs a test's code starts; starting succeeds unless told not to.
 class FakeProcesses : public Processes {
-public:
+  public:
     struct Started {
         std::filesystem::path program;
         std::vector<std::string> arguments;

@@ -4,7 +4,9 @@
 
 namespace kolt {
 
-FakeSerialDevice& FakeSerialBus::addDevice(int number) { return devices_[number]; }
+FakeSerialDevice& FakeSerialBus::addDevice(int number) {
+    return devices_[number];
+}
 
 void FakeSerialBus::removeDevice(int number) {
     if (auto* d = device(number); d && d->openedBy) d->openedBy->open_ = false;
@@ -43,10 +45,13 @@ std::unique_ptr<SerialPort> FakeSerialBus::createSerialPort() {
     return std::make_unique<FakeSerialPort>(*this);
 }
 
-FakeSerialPort::~FakeSerialPort() { close(); }
+FakeSerialPort::~FakeSerialPort() {
+    close();
+}
 
 std::optional<SerialError> FakeSerialPort::setSettings(std::string_view settings) {
-    if (!LineSettings::parse(settings)) return SerialError{comm::kErrBadSettings, "Invalid property value"};
+    if (!LineSettings::parse(settings))
+        return SerialError{comm::kErrBadSettings, "Invalid property value"};
     settings_ = std::string(settings);
     return std::nullopt;
 }
@@ -84,6 +89,8 @@ std::string FakeSerialPort::readAll() {
     return out;
 }
 
-void FakeSerialPort::raise(int code) { fireEvent(handler_, code); }
+void FakeSerialPort::raise(int code) {
+    fireEvent(handler_, code);
+}
 
 }  // namespace kolt

@@ -23,7 +23,7 @@ struct FakeSerialDevice {
 
 // The machine's serial ports for tests: ports exist only when added.
 class FakeSerialBus : public SerialPortFactory {
-public:
+  public:
     FakeSerialDevice& addDevice(int number);
     void removeDevice(int number);
     FakeSerialDevice* device(int number);
@@ -36,18 +36,20 @@ public:
     void unplug(int number);
 
     std::unique_ptr<SerialPort> createSerialPort() override;
-    void setPortDirectory(const PortDirectory& directory) override { portDirectory = directory.directory(); }
+    void setPortDirectory(const PortDirectory& directory) override {
+        portDirectory = directory.directory();
+    }
 
     std::filesystem::path portDirectory;
     // Every open attempt, in order, by port number.
     std::vector<int> openAttempts;
 
-private:
+  private:
     std::map<int, FakeSerialDevice> devices_;
 };
 
 class FakeSerialPort : public SerialPort {
-public:
+  public:
     explicit FakeSerialPort(FakeSerialBus& bus) : bus_(bus) {}
     ~FakeSerialPort() override;
 
@@ -62,12 +64,14 @@ public:
     std::string readAll() override;
     void setRts(bool on) override { rts_ = on; }
     void setDtr(bool on) override { dtr_ = on; }
-    void setEventHandler(std::function<void(int)> handler) override { handler_ = std::move(handler); }
+    void setEventHandler(std::function<void(int)> handler) override {
+        handler_ = std::move(handler);
+    }
 
     bool rts() const { return rts_; }
     bool dtr() const { return dtr_; }
 
-private:
+  private:
     friend class FakeSerialBus;
     void raise(int code);
 

@@ -13,7 +13,7 @@ namespace kolt {
 // script in order, and without a scripted answer a box answers as its
 // default button (an input box as Cancel).
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     MessageAnswer message(const MessageRequest& request) override;
     std::optional<std::string> input(const InputRequest& request) override;
 

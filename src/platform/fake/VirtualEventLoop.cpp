@@ -6,7 +6,7 @@
 namespace kolt {
 
 class VirtualEventLoop::VirtualTimer : public Timer {
-public:
+  public:
     explicit VirtualTimer(VirtualEventLoop& loop) : loop_(loop) { loop_.timers_.push_back(this); }
     ~VirtualTimer() override { std::erase(loop_.timers_, this); }
 
@@ -33,7 +33,7 @@ public:
     std::int64_t due_ = 0;
     std::uint64_t sequence_ = 0;
 
-private:
+  private:
     void schedule() {
         due_ = loop_.now_ + interval_;
         sequence_ = loop_.nextSequence_++;
@@ -112,7 +112,9 @@ void VirtualEventLoop::pause(int milliseconds) {
     pausedMs_ += milliseconds;
 }
 
-void VirtualEventLoop::post(std::function<void()> task) { posted_.push_back(std::move(task)); }
+void VirtualEventLoop::post(std::function<void()> task) {
+    posted_.push_back(std::move(task));
+}
 
 void VirtualEventLoop::advance(std::int64_t milliseconds) {
     const std::int64_t target = now_ + std::max<std::int64_t>(0, milliseconds);
@@ -152,7 +154,8 @@ void VirtualEventLoop::addExitCleanup(std::function<void()> cleanup) {
 
 void VirtualEventLoop::exitNow(int status) {
     if (exited_) return;
-    for (auto& c : cleanups_) c();
+    for (auto& c : cleanups_)
+        c();
     exited_ = true;
     exitStatus_ = status;
     posted_.clear();

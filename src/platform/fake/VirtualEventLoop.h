@@ -17,7 +17,7 @@ namespace kolt {
 // advance() or processEvents(). After exitNow() nothing runs any more.
 // Timers must not outlive the loop.
 class VirtualEventLoop : public EventLoop {
-public:
+  public:
     explicit VirtualEventLoop(LocalDateTime start = {2024, 1, 31, 12, 0, 0, 0});
     ~VirtualEventLoop() override;
 
@@ -38,7 +38,7 @@ public:
     std::int64_t pausedMs() const { return pausedMs_; }
     int processEventsCalls() const { return processEventsCalls_; }
 
-private:
+  private:
     class VirtualTimer;
     friend class VirtualTimer;
 

@@ -1,5 +1,7 @@
 #include "platform/qt/QtEventLoop.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QSocketNotifier>
@@ -7,8 +9,6 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "platform/qt/QtSupport.h"
 
@@ -24,7 +24,7 @@ extern "C" void onSignal(int) {
 }
 
 class QtTimer : public Timer {
-public:
+  public:
     QtTimer() {
         timer_->setTimerType(Qt::PreciseTimer);
         QObject::connect(timer_.get(), &QTimer::timeout, [this] { fire(); });
@@ -47,7 +47,7 @@ public:
     }
     bool isActive() const override { return active_; }
 
-private:
+  private:
     // An interval of 0 never fires; the timer still counts as running.
     void restart() {
         if (interval_ > 0) {
@@ -75,20 +75,27 @@ private:
 
 }  // namespace
 
-QtEventLoop::QtEventLoop() { clock_.start(); }
+QtEventLoop::QtEventLoop() {
+    clock_.start();
+}
 
 QtEventLoop::~QtEventLoop() = default;
 
-std::unique_ptr<Timer> QtEventLoop::createTimer() { return std::make_unique<QtTimer>(); }
+std::unique_ptr<Timer> QtEventLoop::createTimer() {
+    return std::make_unique<QtTimer>();
+}
 
-void QtEventLoop::processEvents() { QCoreApplication::processEvents(); }
+void QtEventLoop::processEvents() {
+    QCoreApplication::processEvents();
+}
 
 void QtEventLoop::pause(int milliseconds) {
     if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
 void QtEventLoop::post(std::function<void()> task) {
-    QMetaObject::invokeMethod(this, [task = std::move(task)] { task(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [task = std::move(task)] { task(); }, Qt::QueuedConnection);
 }
 
 LocalDateTime QtEventLoop::localNow() const {
@@ -103,7 +110,8 @@ void QtEventLoop::addExitCleanup(std::function<void()> cleanup) {
 }
 
 void QtEventLoop::exitNow(int status) {
-    for (auto& c : cleanups_) c();
+    for (auto& c : cleanups_)
+        c();
     std::fflush(nullptr);
     // At once: no destructor, no further event; the system releases the rest.
     ::_exit(status);
@@ -114,7 +122,8 @@ void QtEventLoop::onTerminationSignal(std::function<void()> handler) {
     if (signalNotifier_) return;
     if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
     signalNotifier_ = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
-    QObject::connect(signalNotifier_, &QSocketNotifier::activated, this, [this] { signalArrived(); });
+    QObject::connect(signalNotifier_, &QSocketNotifier::activated, this,
+                     [this] { signalArrived(); });
     struct sigaction sa {};
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);

@@ -16,7 +16,7 @@ namespace kolt {
 // SIGTERM are turned into a call on the loop (never handled inside the signal
 // handler itself).
 class QtEventLoop : public QObject, public EventLoop {
-public:
+  public:
     QtEventLoop();
     ~QtEventLoop() override;
 
@@ -32,7 +32,7 @@ public:
     // What SIGINT and SIGTERM do; without it they end the program at once.
     void onTerminationSignal(std::function<void()> handler);
 
-private:
+  private:
     void signalArrived();
 
     QElapsedTimer clock_;

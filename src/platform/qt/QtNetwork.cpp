@@ -26,7 +26,7 @@ SocketError errorOf(const QAbstractSocket& s) {
 
 // Connected sockets from the server or from connectToHost.
 class QtTcpSocket : public TcpSocket {
-public:
+  public:
     explicit QtTcpSocket(QTcpSocket* socket) : socket_(socket) {
         QTcpSocket* s = socket_.get();
         QObject::connect(s, &QTcpSocket::connected, [this] {
@@ -54,13 +54,20 @@ public:
 
     SocketState state() const override {
         switch (socket_->state()) {
-            case QAbstractSocket::HostLookupState: return SocketState::ResolvingHost;
-            case QAbstractSocket::ConnectingState: return SocketState::Connecting;
-            case QAbstractSocket::ConnectedState: return SocketState::Connected;
-            case QAbstractSocket::BoundState: return SocketState::Open;
-            case QAbstractSocket::ListeningState: return SocketState::Listening;
-            case QAbstractSocket::ClosingState: return SocketState::Closing;
-            case QAbstractSocket::UnconnectedState: break;
+            case QAbstractSocket::HostLookupState:
+                return SocketState::ResolvingHost;
+            case QAbstractSocket::ConnectingState:
+                return SocketState::Connecting;
+            case QAbstractSocket::ConnectedState:
+                return SocketState::Connected;
+            case QAbstractSocket::BoundState:
+                return SocketState::Open;
+            case QAbstractSocket::ListeningState:
+                return SocketState::Listening;
+            case QAbstractSocket::ClosingState:
+                return SocketState::Closing;
+            case QAbstractSocket::UnconnectedState:
+                break;
         }
         return failed_ ? SocketState::Error : SocketState::Closed;
     }
@@ -94,25 +101,27 @@ public:
     std::string remoteHost() const override { return plainAddress(socket_->peerAddress()); }
     std::uint16_t remotePort() const override { return socket_->peerPort(); }
 
-private:
+  private:
     QtOwned<QTcpSocket> socket_;
     Events events_;
     bool failed_ = false;
 };
 
 class QtTcpServer : public TcpServer {
-public:
+  public:
     QtTcpServer() {
         QObject::connect(server_.get(), &QTcpServer::newConnection, [this] { takeConnections(); });
-        QObject::connect(server_.get(), &QTcpServer::acceptError, [this](QAbstractSocket::SocketError) {
-            fireEvent(events_.error,
-                      SocketError{static_cast<int>(server_->serverError()), server_->errorString().toStdString()});
-        });
+        QObject::connect(
+            server_.get(), &QTcpServer::acceptError, [this](QAbstractSocket::SocketError) {
+                fireEvent(events_.error, SocketError{static_cast<int>(server_->serverError()),
+                                                     server_->errorString().toStdString()});
+            });
     }
     ~QtTcpServer() override {
         QObject::disconnect(server_.get(), nullptr, nullptr, nullptr);
         server_->close();
-        for (auto& [id, socket] : pending_) socket->abort();
+        for (auto& [id, socket] : pending_)
+            socket->abort();
     }
 
     void setEvents(Events events) override { events_ = std::move(events); }
@@ -124,7 +133,8 @@ public:
         if (server_->isListening()) return SocketError{-1, "Already listening"};
         if (!server_->listen(QHostAddress::Any, port)) {
             failed_ = true;
-            return SocketError{static_cast<int>(server_->serverError()), server_->errorString().toStdString()};
+            return SocketError{static_cast<int>(server_->serverError()),
+                               server_->errorString().toStdString()};
         }
         failed_ = false;
         return std::nullopt;
@@ -142,7 +152,7 @@ public:
     }
     std::uint16_t localPort() const override { return server_->serverPort(); }
 
-private:
+  private:
     void takeConnections() {
         const auto alive = token_.watch();
         while (QTcpSocket* s = server_->nextPendingConnection()) {
@@ -168,12 +178,12 @@ private:
 };
 
 class QtUdpSocket : public UdpSocket {
-public:
+  public:
     QtUdpSocket() {
         QObject::connect(socket_.get(), &QUdpSocket::readyRead, [this] { readDatagrams(); });
-        QObject::connect(socket_.get(), &QUdpSocket::errorOccurred, [this](QAbstractSocket::SocketError) {
-            fireEvent(events_.error, errorOf(*socket_));
-        });
+        QObject::connect(
+            socket_.get(), &QUdpSocket::errorOccurred,
+            [this](QAbstractSocket::SocketError) { fireEvent(events_.error, errorOf(*socket_)); });
     }
     ~QtUdpSocket() override {
         QObject::disconnect(socket_.get(), nullptr, nullptr, nullptr);
@@ -182,7 +192,8 @@ public:
 
     void setEvents(Events events) override { events_ = std::move(events); }
     SocketState state() const override {
-        return socket_->state() == QAbstractSocket::BoundState ? SocketState::Open : SocketState::Closed;
+        return socket_->state() == QAbstractSocket::BoundState ? SocketState::Open
+                                                               : SocketState::Closed;
     }
     std::optional<SocketError> bind(std::uint16_t port) override {
         if (!socket_->bind(QHostAddress::AnyIPv4, port,
@@ -200,23 +211,26 @@ public:
             if (info.addresses().isEmpty()) return SocketError{-1, "Host not found: " + host};
             address = info.addresses().front();
         }
-        if (socket_->writeDatagram(data.data(), static_cast<qint64>(data.size()), address, port) < 0) {
+        if (socket_->writeDatagram(data.data(), static_cast<qint64>(data.size()), address, port) <
+            0) {
             return errorOf(*socket_);
         }
         return std::nullopt;
     }
     std::uint16_t localPort() const override { return socket_->localPort(); }
 
-private:
+  private:
     void readDatagrams() {
         const auto alive = token_.watch();
         while (socket_->hasPendingDatagrams()) {
             const QNetworkDatagram d = socket_->receiveDatagram();
             if (!d.isValid()) break;
             const QByteArray bytes = d.data();
-            fireEvent(events_.datagram,
-                      Datagram{std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                               plainAddress(d.senderAddress()), static_cast<std::uint16_t>(d.senderPort())});
+            fireEvent(
+                events_.datagram,
+                Datagram{std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                         plainAddress(d.senderAddress()),
+                         static_cast<std::uint16_t>(d.senderPort())});
             if (!*alive) return;
         }
     }
@@ -228,15 +242,21 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TcpServer> QtNetwork::createTcpServer() { return std::make_unique<QtTcpServer>(); }
+std::unique_ptr<TcpServer> QtNetwork::createTcpServer() {
+    return std::make_unique<QtTcpServer>();
+}
 
 std::unique_ptr<TcpSocket> QtNetwork::createTcpSocket() {
     return std::make_unique<QtTcpSocket>(new QTcpSocket());
 }
 
-std::unique_ptr<UdpSocket> QtNetwork::createUdpSocket() { return std::make_unique<QtUdpSocket>(); }
+std::unique_ptr<UdpSocket> QtNetwork::createUdpSocket() {
+    return std::make_unique<QtUdpSocket>();
+}
 
-std::string QtNetwork::localHostName() const { return QHostInfo::localHostName().toStdString(); }
+std::string QtNetwork::localHostName() const {
+    return QHostInfo::localHostName().toStdString();
+}
 
 std::optional<std::string> QtNetwork::resolveHost(const std::string& name) {
     const QHostAddress literal(QString::fromStdString(name));

@@ -6,7 +6,7 @@ namespace kolt {
 
 // Sockets on Qt Network, with the socket control's states and events.
 class QtNetwork : public Network {
-public:
+  public:
     std::unique_ptr<TcpServer> createTcpServer() override;
     std::unique_ptr<TcpSocket> createTcpSocket() override;
     std::unique_ptr<UdpSocket> createUdpSocket() override;

@@ -8,7 +8,8 @@ namespace kolt {
 bool QtProcesses::startProgram(const std::filesystem::path& program,
                                const std::vector<std::string>& arguments) {
     QStringList args;
-    for (const auto& a : arguments) args << QString::fromStdString(a);
+    for (const auto& a : arguments)
+        args << QString::fromStdString(a);
     return QProcess::startDetached(QString::fromStdString(program.string()), args);
 }
 

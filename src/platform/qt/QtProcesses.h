@@ -5,7 +5,7 @@
 namespace kolt {
 
 class QtProcesses : public Processes {
-public:
+  public:
     bool startProgram(const std::filesystem::path& program,
                       const std::vector<std::string>& arguments) override;
 };

@@ -1,9 +1,9 @@
 #include "platform/qt/QtSerialPort.h"
 
-#include <cerrno>
-#include <cstring>
 #include <sys/file.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace kolt {
 
@@ -31,15 +31,25 @@ void QtSerialPort::applySettings() {
     port_->setBaudRate(settings_.baud);
     port_->setDataBits(static_cast<QSerialPort::DataBits>(settings_.dataBits));
     switch (settings_.parity) {
-        case 'E': port_->setParity(QSerialPort::EvenParity); break;
-        case 'O': port_->setParity(QSerialPort::OddParity); break;
-        case 'M': port_->setParity(QSerialPort::MarkParity); break;
-        case 'S': port_->setParity(QSerialPort::SpaceParity); break;
-        default: port_->setParity(QSerialPort::NoParity); break;
+        case 'E':
+            port_->setParity(QSerialPort::EvenParity);
+            break;
+        case 'O':
+            port_->setParity(QSerialPort::OddParity);
+            break;
+        case 'M':
+            port_->setParity(QSerialPort::MarkParity);
+            break;
+        case 'S':
+            port_->setParity(QSerialPort::SpaceParity);
+            break;
+        default:
+            port_->setParity(QSerialPort::NoParity);
+            break;
     }
     port_->setStopBits(settings_.stopBits == 2     ? QSerialPort::TwoStop
-                      : settings_.stopBits == 1.5 ? QSerialPort::OneAndHalfStop
-                                                  : QSerialPort::OneStop);
+                       : settings_.stopBits == 1.5 ? QSerialPort::OneAndHalfStop
+                                                   : QSerialPort::OneStop);
     port_->setFlowControl(QSerialPort::NoFlowControl);
 }
 
@@ -113,6 +123,8 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
     raise(comm::kEventDeviceLost);
 }
 
-void QtSerialPort::raise(int code) { fireEvent(handler_, code); }
+void QtSerialPort::raise(int code) {
+    fireEvent(handler_, code);
+}
 
 }  // namespace kolt

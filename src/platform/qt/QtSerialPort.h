@@ -14,7 +14,7 @@ namespace kolt {
 // a second control of this one) that the port is in use, which the terminal
 // layer alone does not do for root.
 class QtSerialPort : public SerialPort {
-public:
+  public:
     explicit QtSerialPort(PortDirectory directory);
     ~QtSerialPort() override;
 
@@ -29,9 +29,11 @@ public:
     std::string readAll() override;
     void setRts(bool on) override;
     void setDtr(bool on) override;
-    void setEventHandler(std::function<void(int)> handler) override { handler_ = std::move(handler); }
+    void setEventHandler(std::function<void(int)> handler) override {
+        handler_ = std::move(handler);
+    }
 
-private:
+  private:
     void applySettings();
     void onError(QSerialPort::SerialPortError error);
     void raise(int code);
@@ -47,14 +49,14 @@ private:
 };
 
 class QtSerialPortFactory : public SerialPortFactory {
-public:
+  public:
     explicit QtSerialPortFactory(PortDirectory directory) : directory_(std::move(directory)) {}
     std::unique_ptr<SerialPort> createSerialPort() override {
         return std::make_unique<QtSerialPort>(directory_);
     }
     void setPortDirectory(const PortDirectory& directory) override { directory_ = directory; }
 
-private:
+  private:
     PortDirectory directory_;
 };
 

@@ -22,11 +22,11 @@ using QtOwned = std::unique_ptr<T, DeleteLater>;
 
 // Tells a loop that ran a handler whether its object still exists.
 class AliveToken {
-public:
+  public:
     ~AliveToken() { *alive_ = false; }
     std::shared_ptr<const bool> watch() const { return alive_; }
 
-private:
+  private:
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

@@ -12,20 +12,21 @@ namespace {
 
 // Sets an environment variable for one test and puts the old value back.
 class ScopedEnv {
-public:
+  public:
     ScopedEnv(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name)) old_ = old;
         value ? ::setenv(name, value, 1) : ::unsetenv(name);
     }
     ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
 
-private:
+  private:
     const char* name_;
     std::optional<std::string> old_;
 };
 
 TEST(CommandLineTest, ReadsTheOptions) {
-    const auto l = parseHubCommandLine({"/C=5", "--home", "/tmp/h", "--port-dir=/tmp/p", "--headless"});
+    const auto l =
+        parseHubCommandLine({"/C=5", "--home", "/tmp/h", "--port-dir=/tmp/p", "--headless"});
     EXPECT_EQ(l.error, "");
     EXPECT_EQ(l.home, std::filesystem::path("/tmp/h"));
     EXPECT_EQ(l.portDir, std::filesystem::path("/tmp/p"));
@@ -37,8 +38,12 @@ TEST(CommandLineTest, ReadsTheOptions) {
 }
 
 TEST(CommandLineTest, RefusesWhatItCannotUse) {
-    for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"--home"}, {"--home="}, {"--bogus"}, {"stray"}, {"/C=abc"}, {"/C="}}) {
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--home"},
+                                                {"--home="},
+                                                {"--bogus"},
+                                                {"stray"},
+                                                {"/C=abc"},
+                                                {"/C="}}) {
         EXPECT_NE(parseHubCommandLine(bad).error, "") << bad.front();
     }
 }
@@ -52,7 +57,8 @@ TEST(CommandLineTest, ThePortAfterSlashC) {
         {{"/C=5x"}, 0},  {{}, 0},           {{"/c=5"}, 0},   {{"--headless", "/C=3"}, 3},
         {{"/C=2.5"}, 2},  // a number is a number, as the conversion rounds it
     };
-    for (const auto& c : cases) EXPECT_EQ(commandLinePortOf(c.args), c.port);
+    for (const auto& c : cases)
+        EXPECT_EQ(commandLinePortOf(c.args), c.port);
 }
 
 TEST(HubPathsTest, ThePortDirectoryComesFromTheCommandLineTheSettingsOrTheHome) {
@@ -62,7 +68,8 @@ TEST(HubPathsTest, ThePortDirectoryComesFromTheCommandLineTheSettingsOrTheHome) 
     EXPECT_EQ(resolvePortDirectory(std::nullopt, "rel", home), home / "rel");
     EXPECT_EQ(resolvePortDirectory(std::nullopt, "", home), home / "ports");
     const ScopedEnv h("HOME", "/home/op");
-    EXPECT_EQ(resolvePortDirectory(std::nullopt, "~/.wine/dosdevices", home), "/home/op/.wine/dosdevices");
+    EXPECT_EQ(resolvePortDirectory(std::nullopt, "~/.wine/dosdevices", home),
+              "/home/op/.wine/dosdevices");
 }
 
 TEST(HubPathsTest, TheDefaultHomeFollowsTheDesktopRules) {

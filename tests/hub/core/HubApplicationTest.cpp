@@ -18,11 +18,12 @@ using test::readFile;
 
 // A hub on the test doubles, in a fresh home folder.
 class HubApplicationTest : public ::testing::Test {
-protected:
+  protected:
     HubApplication& makeHub(std::vector<std::string> arguments = {},
                             std::optional<std::filesystem::path> portDir = std::nullopt) {
-        hub = std::make_unique<HubApplication>(HubPlatform{loop, serial, net, dialogs, processes},
-                                               HubOptions{home.path(), portDir, std::move(arguments)});
+        hub = std::make_unique<HubApplication>(
+            HubPlatform{loop, serial, net, dialogs, processes},
+            HubOptions{home.path(), portDir, std::move(arguments)});
         return *hub;
     }
     void setting(const char* section, const char* key, const char* value) {
@@ -44,15 +45,40 @@ protected:
 
 TEST_F(HubApplicationTest, RunsTheStartStepsInTheirOrder) {
     makeHub().start();
-    const std::vector<std::string> expected = {
-        "initial values", "command line", "paths", "first start", "newline", "lists",
-        "serial port scan", "antenna table", "WinTest settings", "DXLog settings", "main settings",
-        "N1MM settings", "remote sites", "azimuth dial appearance", "elevation dial appearance",
-        "memory buttons", "board settings", "azimuthal map menu", "version trace", "dial caption",
-        "tray icon", "virtual port component", "config button and language", "rotator link",
-        "board start", "main window placement", "main window hidden", "model applied",
-        "antenna window", "pending events", "WinTest link", "antenna window layout",
-        "auto-parking countdown", "virtual port"};
+    const std::vector<std::string> expected = {"initial values",
+                                               "command line",
+                                               "paths",
+                                               "first start",
+                                               "newline",
+                                               "lists",
+                                               "serial port scan",
+                                               "antenna table",
+                                               "WinTest settings",
+                                               "DXLog settings",
+                                               "main settings",
+                                               "N1MM settings",
+                                               "remote sites",
+                                               "azimuth dial appearance",
+                                               "elevation dial appearance",
+                                               "memory buttons",
+                                               "board settings",
+                                               "azimuthal map menu",
+                                               "version trace",
+                                               "dial caption",
+                                               "tray icon",
+                                               "virtual port component",
+                                               "config button and language",
+                                               "rotator link",
+                                               "board start",
+                                               "main window placement",
+                                               "main window hidden",
+                                               "model applied",
+                                               "antenna window",
+                                               "pending events",
+                                               "WinTest link",
+                                               "antenna window layout",
+                                               "auto-parking countdown",
+                                               "virtual port"};
     EXPECT_EQ(hub->stepsRun(), expected);
 }
 
@@ -80,12 +106,18 @@ TEST_F(HubApplicationTest, CreatesEveryTimerOnItsWindowWithItsIntervalAndState) 
     };
     using O = TimerOwner;
     const std::map<std::string, Expected> table = {
-        {"TmrAz", {1000, false, O::MainWindow}},        {"TmrEl", {1000, false, O::MainWindow}},
-        {"TmrCombo", {500, false, O::MainWindow}},      {"tmrPersist", {5000, false, O::MainWindow}},
-        {"Timer2", {100, false, O::MainWindow}},        {"TmrDelayVirtual", {1000, false, O::MainWindow}},
-        {"TmrAutoCnxIP", {5000, false, O::MainWindow}}, {"TmrRaspBerry", {1000, false, O::MainWindow}},
-        {"TmrTcp", {1000, true, O::MainWindow}},        {"TmrWT", {1000, true, O::MainWindow}},
-        {"tmrZEBX", {500, false, O::MainWindow}},       {"Tmr_Preset", {5000, false, O::AntennaWindow}},
+        {"TmrAz", {1000, false, O::MainWindow}},
+        {"TmrEl", {1000, false, O::MainWindow}},
+        {"TmrCombo", {500, false, O::MainWindow}},
+        {"tmrPersist", {5000, false, O::MainWindow}},
+        {"Timer2", {100, false, O::MainWindow}},
+        {"TmrDelayVirtual", {1000, false, O::MainWindow}},
+        {"TmrAutoCnxIP", {5000, false, O::MainWindow}},
+        {"TmrRaspBerry", {1000, false, O::MainWindow}},
+        {"TmrTcp", {1000, true, O::MainWindow}},
+        {"TmrWT", {1000, true, O::MainWindow}},
+        {"tmrZEBX", {500, false, O::MainWindow}},
+        {"Tmr_Preset", {5000, false, O::AntennaWindow}},
         {"TmrAutoParking", {1000, false, O::AntennaWindow}},
         {"TmrDDENova", {2000, false, O::AntennaWindow}},
         {"tmrLimitCmdVirtual", {1000, true, O::AntennaWindow}},
@@ -185,7 +217,8 @@ TEST_F(HubApplicationTest, WhichWindowsTheStartLeavesOnScreen) {
         setting("VCOM", "Auto Run", c.createVirtual);
         setting("Graphic", "Active", c.graphic);
         makeHub().start();
-        EXPECT_EQ(hub->mainWindow().form.visible, c.mainVisible) << c.openPorts << c.createVirtual << c.graphic;
+        EXPECT_EQ(hub->mainWindow().form.visible, c.mainVisible)
+            << c.openPorts << c.createVirtual << c.graphic;
         EXPECT_EQ(hub->antennaWindow().form.visible, c.antennaVisible)
             << c.openPorts << c.createVirtual << c.graphic;
     }

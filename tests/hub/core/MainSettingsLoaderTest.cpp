@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <cctype>
+#include <functional>
 #include <optional>
 #include <ostream>
 
@@ -21,7 +21,9 @@ struct LoaderBench {
     LoaderBench() {
         mainWindow.chkGraphic.onClick = [this] { ++graphicClicks; };
         for (std::size_t i = 0; i < mainWindow.chkEmul.size(); ++i) {
-            mainWindow.chkEmul[i].onClick = [this, i] { emulationClicks.push_back(static_cast<int>(i)); };
+            mainWindow.chkEmul[i].onClick = [this, i] {
+                emulationClicks.push_back(static_cast<int>(i));
+            };
         }
     }
 
@@ -126,7 +128,8 @@ TEST_F(MainSettingsLoaderTest, ReadsEveryKeyInItsOrder) {
     const auto& table = mainSettingsTable();
     ASSERT_EQ(table.size(), expected.size());
     for (std::size_t i = 0; i < table.size(); ++i) {
-        EXPECT_EQ(table[i].section + "/" + table[i].key, expected[i].section + "/" + expected[i].key)
+        EXPECT_EQ(table[i].section + "/" + table[i].key,
+                  expected[i].section + "/" + expected[i].key)
             << "row " << i;
     }
 }
@@ -193,7 +196,8 @@ void PrintTo(const KeyCase& c, std::ostream* os) {
 }
 
 std::string caseName(const ::testing::TestParamInfo<KeyCase>& info) {
-    std::string name = std::to_string(info.index) + "_" + info.param.section + "_" + info.param.key + "_" +
+    std::string name = std::to_string(info.index) + "_" + info.param.section + "_" +
+                       info.param.key + "_" +
                        info.param.storedValue.value_or("missing").substr(0, 8);
     for (char& ch : name) {
         if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
@@ -205,7 +209,8 @@ class MainSettingsKeys : public MainSettingsLoaderTest,
                          public ::testing::WithParamInterface<KeyCase> {};
 
 std::string azimuthPolls(LoaderBench& b) {
-    return std::to_string(b.timers.TmrAz->interval()) + "/" + std::to_string(b.timers.TmrCombo->interval());
+    return std::to_string(b.timers.TmrAz->interval()) + "/" +
+           std::to_string(b.timers.TmrCombo->interval());
 }
 
 #define FIELD(expr) [](LoaderBench& b) { return (expr); }
@@ -239,7 +244,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"General", "Maps Number", "3", NUM(b.settings.mapsNumber), "3", "3"},
         KeyCase{"Memory", "Angle-3", "400", NUM(b.settings.memoryAngles[2]), "0", "400"},
         KeyCase{"Memory", "Angle-1", "359.5", NUM(b.settings.memoryAngles[0]), "360", "359.5"},
-        KeyCase{"Memory", "Name-2", "Beam NE", FIELD(b.settings.memoryNames[1]), "Beam NE", "Beam NE"},
+        KeyCase{"Memory", "Name-2", "Beam NE", FIELD(b.settings.memoryNames[1]), "Beam NE",
+                "Beam NE"},
         KeyCase{"Prosistel", "Model", "6", NUM(static_cast<int>(b.state.model)), "6", "6"},
         KeyCase{"Prosistel", "Model", "abc", NUM(static_cast<int>(b.state.model)), "0", "abc"},
         KeyCase{"Prosistel", "Model", "99999", NUM(static_cast<int>(b.state.model)), "0", "99999"},
@@ -250,8 +256,10 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"AZIMUTH", "TRACE", "1", ON(b.state.traceAz), "on", "1"},
         KeyCase{"General", "Auto Parking", "1.0", ON(b.settings.autoParking), "on", "1.0"},
         KeyCase{"General", "Auto Parking", "2", ON(b.settings.autoParking), "off", "2"},
-        KeyCase{"General", "Auto Parking Timer", "70000", NUM(b.settings.autoParkingDelay), "70000", "70000"},
-        KeyCase{"AZIMUTH", "FAST STOP", "1", ON(b.state.fastStop[0] && !b.state.fastStop[1]), "on", "1"},
+        KeyCase{"General", "Auto Parking Timer", "70000", NUM(b.settings.autoParkingDelay), "70000",
+                "70000"},
+        KeyCase{"AZIMUTH", "FAST STOP", "1", ON(b.state.fastStop[0] && !b.state.fastStop[1]), "on",
+                "1"},
         KeyCase{"ELEVATION", "FAST STOP", std::nullopt, ON(b.state.fastStop[1]), "off", "0"},
         KeyCase{"AZIMUTH", "CCW", "1", ON(b.state.ccw), "on", "1"},
         KeyCase{"ELEVATION", "INVERSION", "1", ON(b.state.elevationInverted), "on", "1"},
@@ -259,12 +267,16 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"KOLTWIN", "TRACE", "1", ON(b.state.traceVcom), "on", "1"},
         KeyCase{"KOLTWIN", "AZ UPDATE POSITION", "5", NUM(b.state.azUpdateThreshold), "5", "5"},
         KeyCase{"DDE Client", "Delta Elevation Filter", "3", NUM(b.state.deltaFilter[1]), "3", "3"},
-        KeyCase{"Graphic", "KOLT-USB label", "ROTOR-1", FIELD(b.state.unitLabel), "ROTOR-1", "ROTOR-1"},
-        KeyCase{"IP Server", "TCP Port", "60001x", FIELD(b.mainWindow.txtTCP.text), "60001", "60001x"},
-        KeyCase{"IP Server", "Password", "s3cret", FIELD(b.settings.serverPassword), "s3cret", "s3cret"},
+        KeyCase{"Graphic", "KOLT-USB label", "ROTOR-1", FIELD(b.state.unitLabel), "ROTOR-1",
+                "ROTOR-1"},
+        KeyCase{"IP Server", "TCP Port", "60001x", FIELD(b.mainWindow.txtTCP.text), "60001",
+                "60001x"},
+        KeyCase{"IP Server", "Password", "s3cret", FIELD(b.settings.serverPassword), "s3cret",
+                "s3cret"},
         KeyCase{"VCOM", "COM", std::string(130, 'C'), NUM(b.settings.virtualPortName.size()), "119",
                 std::string(119, 'C')},
-        KeyCase{"Tracking", "Emulation", "2", NUM(b.emulationClicks.empty() ? -1 : b.emulationClicks.front()), "2", "2"},
+        KeyCase{"Tracking", "Emulation", "2",
+                NUM(b.emulationClicks.empty() ? -1 : b.emulationClicks.front()), "2", "2"},
         KeyCase{"Tracking", "Emulation", "9", NUM(b.emulationClicks.size()), "0", "9"},
         KeyCase{"Graphic", "Active", "0", NUM(b.graphicClicks), "0", "0"}),
     caseName);

@@ -12,13 +12,29 @@ TEST(NumericTextTest, ReadNumberIgnoresBlanksAndStopsAtTheFirstOtherCharacter) {
         const char* text;
         double value;
     } cases[] = {
-        {"123", 123},     {"123_", 123},     {"045", 45},       {"123 04", 12304},
-        {" 1 2 . 5 ", 12.5}, {"", 0},        {"abc", 0},        {"-7", -7},
-        {"+3.25x", 3.25}, {"1.2.3", 1.2},    {".5", 0.5},       {"1E3", 1000},
-        {"2d2", 200},     {"1e", 1},         {"1e+", 1},        {"3E-1", 0.3},
-        {"-", 0},         {"12\r", 12},      {"\t9\n9", 99},    {"1e999", 1.7976931348623157e308},
+        {"123", 123},
+        {"123_", 123},
+        {"045", 45},
+        {"123 04", 12304},
+        {" 1 2 . 5 ", 12.5},
+        {"", 0},
+        {"abc", 0},
+        {"-7", -7},
+        {"+3.25x", 3.25},
+        {"1.2.3", 1.2},
+        {".5", 0.5},
+        {"1E3", 1000},
+        {"2d2", 200},
+        {"1e", 1},
+        {"1e+", 1},
+        {"3E-1", 0.3},
+        {"-", 0},
+        {"12\r", 12},
+        {"\t9\n9", 99},
+        {"1e999", 1.7976931348623157e308},
     };
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(readNumber(c.text), c.value) << '"' << c.text << '"';
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(readNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
 TEST(NumericTextTest, LeadingNumberSkipsOnlyLeadingBlanks) {
@@ -26,9 +42,11 @@ TEST(NumericTextTest, LeadingNumberSkipsOnlyLeadingBlanks) {
         const char* text;
         double value;
     } cases[] = {
-        {" 70", 70}, {"\t-12.5kg", -12.5}, {"1 2", 1}, {"", 0}, {"x1", 0}, {"1E3", 1}, {"3.5.1", 3.5},
+        {" 70", 70}, {"\t-12.5kg", -12.5}, {"1 2", 1},     {"", 0},
+        {"x1", 0},   {"1E3", 1},           {"3.5.1", 3.5},
     };
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.value) << '"' << c.text << '"';
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
 TEST(NumericTextTest, RoundsHalvesToTheEvenNeighbour) {
@@ -36,7 +54,8 @@ TEST(NumericTextTest, RoundsHalvesToTheEvenNeighbour) {
         double in;
         double out;
     } cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {359.5, 360}, {0.49, 0}, {1.51, 2}, {-0.5, 0}};
-    for (const auto& c : cases) EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
+    for (const auto& c : cases)
+        EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
 }
 
 TEST(NumericTextTest, WholeNumbersFitTheirFieldOrFail) {
@@ -49,8 +68,10 @@ TEST(NumericTextTest, WholeNumbersFitTheirFieldOrFail) {
 }
 
 TEST(NumericTextTest, NumericTextIsOneWholeNumber) {
-    for (const char* yes : {"5", " 5 ", "-3", "2.5", "1E2"}) EXPECT_TRUE(isNumericText(yes)) << yes;
-    for (const char* no : {"", " ", "5x", "x5", "5 5x", "."}) EXPECT_FALSE(isNumericText(no)) << no;
+    for (const char* yes : {"5", " 5 ", "-3", "2.5", "1E2"})
+        EXPECT_TRUE(isNumericText(yes)) << yes;
+    for (const char* no : {"", " ", "5x", "x5", "5 5x", "."})
+        EXPECT_FALSE(isNumericText(no)) << no;
 }
 
 TEST(NumericTextTest, PlainNumberTextHasNoTrailingZeros) {

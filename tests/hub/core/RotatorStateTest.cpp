@@ -58,7 +58,8 @@ TEST(RotatorStateTest, TheActiveIndexNeverLeavesTheFourAntennas) {
 
 TEST(RotatorStateTest, ElevationAsShownIsClamped) {
     RotatorState s;
-    for (const auto& [in, out] : std::initializer_list<std::pair<int, int>>{{45, 45}, {200, 180}, {-5, 0}, {180, 180}}) {
+    for (const auto& [in, out] :
+         std::initializer_list<std::pair<int, int>>{{45, 45}, {200, 180}, {-5, 0}, {180, 180}}) {
         s.elevation = static_cast<std::int16_t>(in);
         EXPECT_EQ(elevationAsShown(s), out) << in;
     }

@@ -11,7 +11,7 @@ namespace {
 using test::readFile;
 
 class TraceLogTest : public ::testing::Test {
-protected:
+  protected:
     std::filesystem::path file(const char* name) const { return dir / "trace" / name; }
 
     test::TempDir dir;
@@ -157,7 +157,8 @@ TEST(LogBoxTest, AtTheLimitNothingIsCut) {
 TEST(LogBoxTest, ALongRunStaysBounded) {
     LogBox box;
     const LocalDateTime t{};
-    for (int i = 0; i < 20000; ++i) box.append("RX: +0123+0045", t);
+    for (int i = 0; i < 20000; ++i)
+        box.append("RX: +0123+0045", t);
     EXPECT_LE(box.text().size(), LogBox::kLimit + 64);
 }
 
@@ -165,7 +166,8 @@ TEST(LogBoxTest, NeverKeepsHalfACharacter) {
     LogBox box;
     const LocalDateTime t{};
     std::string line;
-    while (line.size() < 61000) line += "\xC2\xBA";  // the degree sign of the titles
+    while (line.size() < 61000)
+        line += "\xC2\xBA";  // the degree sign of the titles
     box.append(line, t);
     box.append("x", t);
     EXPECT_NE(static_cast<unsigned char>(box.text()[0]) & 0xC0, 0x80);

@@ -15,7 +15,7 @@ namespace kolt {
 namespace {
 
 class TraceWindowViewTest : public ::testing::Test {
-protected:
+  protected:
     test::TempDir dir;
     VirtualEventLoop clock{{2024, 1, 31, 14, 5, 9, 0}};
     RotatorState state;
@@ -30,7 +30,8 @@ TEST_F(TraceWindowViewTest, ShowsTheModelsCaptionAndMenu) {
     EXPECT_TRUE(view.isVisible());
     EXPECT_EQ(view.windowTitle(), "Trace window");
     QStringList captions;
-    for (QAction* a : view.menuBar()->actions()) captions << a->text();
+    for (QAction* a : view.menuBar()->actions())
+        captions << a->text();
     EXPECT_EQ(captions, (QStringList{"Exit", "Clear", "Start", "Stop"}));
 }
 

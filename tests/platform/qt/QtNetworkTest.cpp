@@ -23,7 +23,9 @@ TEST(QtNetworkTest, AcceptsAConnectionAndCarriesDataOnLoopback) {
     bool connected = false;
     std::string clientGot;
     client->setEvents({[&] { connected = true; },
-                       [&](std::size_t) { clientGot += client->receiveAll(); }, {}, {}});
+                       [&](std::size_t) { clientGot += client->receiveAll(); },
+                       {},
+                       {}});
     client->connectToHost("127.0.0.1", port);
     ASSERT_TRUE(waitFor([&] { return connected && accepted; }));
     EXPECT_EQ(client->state(), SocketState::Connected);
@@ -32,11 +34,13 @@ TEST(QtNetworkTest, AcceptsAConnectionAndCarriesDataOnLoopback) {
 
     std::string serverGot;
     bool closed = false;
-    accepted->setEvents({{}, [&](std::size_t n) {
+    accepted->setEvents({{},
+                         [&](std::size_t n) {
                              EXPECT_GT(n, 0u);
                              serverGot += accepted->receiveAll();
                          },
-                         [&] { closed = true; }, {}});
+                         [&] { closed = true; },
+                         {}});
     ASSERT_FALSE(accepted->send("KOLTVCOM Version 1.0.0\r\n"));
     ASSERT_FALSE(client->send("M090\r"));
     ASSERT_TRUE(waitFor([&] { return serverGot == "M090\r" && clientGot.size() == 24; }));

@@ -20,7 +20,7 @@ using test::waitFor;
 
 // A pseudo-terminal posing as a device: its slave is linked as comN.
 class PtyDevice {
-public:
+  public:
     explicit PtyDevice(const std::filesystem::path& link) {
         master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
         if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) std::abort();
@@ -48,12 +48,12 @@ public:
         master_ = -1;
     }
 
-private:
+  private:
     int master_ = -1;
 };
 
 class QtSerialPortTest : public ::testing::Test {
-protected:
+  protected:
     test::TempDir dir;
     QtSerialPortFactory factory{PortDirectory(dir.path())};
 };
@@ -69,8 +69,12 @@ TEST_F(QtSerialPortTest, CarriesBytesBothWays) {
     ASSERT_FALSE(error) << error->description;
     EXPECT_TRUE(port->isOpen());
 
-    ASSERT_FALSE(port->write("\x02" "A?\r"));
-    EXPECT_EQ(unit.receive(4), "\x02" "A?\r");
+    ASSERT_FALSE(
+        port->write("\x02"
+                    "A?\r"));
+    EXPECT_EQ(unit.receive(4),
+              "\x02"
+              "A?\r");
 
     unit.send("+0123+0045\r\n");
     std::string got;

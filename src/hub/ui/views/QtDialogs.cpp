@@ -10,22 +10,32 @@ namespace {
 
 QMessageBox::StandardButtons buttonsOf(MessageButtons b) {
     switch (b) {
-        case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-        case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-        case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case MessageButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
-        case MessageButtons::Ok: break;
+        case MessageButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MessageButtons::RetryCancel:
+            return QMessageBox::Retry | QMessageBox::Cancel;
+        case MessageButtons::Ok:
+            break;
     }
     return QMessageBox::Ok;
 }
 
 QMessageBox::Icon iconOf(MessageIcon i) {
     switch (i) {
-        case MessageIcon::Critical: return QMessageBox::Critical;
-        case MessageIcon::Question: return QMessageBox::Question;
-        case MessageIcon::Exclamation: return QMessageBox::Warning;
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::None: break;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -33,13 +43,19 @@ QMessageBox::Icon iconOf(MessageIcon i) {
 }  // namespace
 
 MessageAnswer QtDialogs::message(const MessageRequest& request) {
-    QMessageBox box(iconOf(request.icon), qs(request.title), qs(request.text), buttonsOf(request.buttons));
+    QMessageBox box(iconOf(request.icon), qs(request.title), qs(request.text),
+                    buttonsOf(request.buttons));
     switch (box.exec()) {
-        case QMessageBox::Ok: return MessageAnswer::Ok;
-        case QMessageBox::Yes: return MessageAnswer::Yes;
-        case QMessageBox::No: return MessageAnswer::No;
-        case QMessageBox::Retry: return MessageAnswer::Retry;
-        default: return MessageAnswer::Cancel;
+        case QMessageBox::Ok:
+            return MessageAnswer::Ok;
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        case QMessageBox::Retry:
+            return MessageAnswer::Retry;
+        default:
+            return MessageAnswer::Cancel;
     }
 }
 

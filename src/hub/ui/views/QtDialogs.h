@@ -6,7 +6,7 @@ namespace kolt {
 
 // Message and input boxes on screen.
 class QtDialogs : public Dialogs {
-public:
+  public:
     MessageAnswer message(const MessageRequest& request) override;
     std::optional<std::string> input(const InputRequest& request) override;
 };

@@ -8,7 +8,8 @@
 
 namespace kolt {
 
-TraceWindowView::TraceWindowView(TraceWindow& model) : model_(model), box_(new QPlainTextEdit(this)) {
+TraceWindowView::TraceWindowView(TraceWindow& model)
+    : model_(model), box_(new QPlainTextEdit(this)) {
     box_->setReadOnly(true);
     box_->setLineWrapMode(QPlainTextEdit::NoWrap);
     box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -42,7 +43,8 @@ QAction* TraceWindowView::action(const MenuItem& item) const {
 
 void TraceWindowView::sync() {
     syncing_ = true;
-    for (const auto& [m, a] : actions_) syncAction(*a, *m);
+    for (const auto& [m, a] : actions_)
+        syncAction(*a, *m);
     syncWindow(*this, model_.form);
     mirror_.sync(model_.txtRX, *box_);
     syncing_ = false;

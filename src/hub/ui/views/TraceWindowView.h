@@ -13,7 +13,7 @@ namespace kolt {
 // The trace window on screen: draws its model and forwards the menu, resizes
 // and the close box to it.
 class TraceWindowView : public QMainWindow {
-public:
+  public:
     explicit TraceWindowView(TraceWindow& model);
 
     void sync();
@@ -21,11 +21,11 @@ public:
     QPlainTextEdit* box() const { return box_; }
     QAction* action(const MenuItem& item) const;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QAction* addMenuAction(MenuItem& item);
 
     TraceWindow& model_;

@@ -10,10 +10,16 @@
 
 namespace kolt {
 
-inline QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+inline QString qs(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
 
-inline int toPixels(int twips) { return twips / kTwipsPerPixel; }
-inline int toTwips(int pixels) { return pixels * kTwipsPerPixel; }
+inline int toPixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+inline int toTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 // Copies a menu item's state to its action; the action's signals stay quiet.
 void syncAction(QAction& action, const MenuItem& item);
@@ -24,11 +30,11 @@ void syncWindow(QWidget& window, const FormState& form);
 // Appends only what a log box gained since the last call; rewrites the view
 // after a cut or a clear.
 class LogBoxMirror {
-public:
+  public:
     template <typename Box, typename Edit>
     void sync(const Box& box, Edit& edit);
 
-private:
+  private:
     std::size_t shown_ = 0;
     std::uint64_t rewrites_ = ~0ULL;
 };

@@ -14,7 +14,8 @@ ViewSync::ViewSync() {
 void ViewSync::syncNow() {
     if (syncing_) return;
     syncing_ = true;
-    for (auto& s : syncs_) s();
+    for (auto& s : syncs_)
+        s();
     syncing_ = false;
 }
 
