@@ -41,6 +41,8 @@ int main(int argc, char** argv) {
         std::cerr << "koltvcom: " << line.error << "\n\n" << hubUsage();
         return 2;
     }
+    for (const std::string& w : line.warnings)
+        std::cerr << "koltvcom: " << w << "\n";
     if (line.help) {
         std::cout << hubUsage();
         return 0;

@@ -46,7 +46,8 @@ HubCommandLine parseHubCommandLine(const std::vector<std::string>& arguments) {
         } else if (arg == "--version") {
             out.version = true;
         } else if (arg.find("/C=") != std::string::npos) {
-            if (commandLinePortOf({arg}) == 0) out.error = "not a port number: " + arg;
+            if (commandLinePortOf({arg}) == 0)
+                out.warnings.push_back("ignoring " + arg + ": not a port number");
         } else if (arg.rfind("-", 0) == 0) {
             out.error = "unknown option: " + arg;
         } else {

@@ -20,6 +20,9 @@ struct HubCommandLine {
     std::vector<std::string> arguments;
     // Set when the line cannot be used; the program says so and ends.
     std::string error;
+    // What the program ignores and says so: a "/C=" without a port number
+    // only means that no port opens from the command line.
+    std::vector<std::string> warnings;
 };
 
 HubCommandLine parseHubCommandLine(const std::vector<std::string>& arguments);

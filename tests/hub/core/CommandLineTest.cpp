@@ -41,10 +41,18 @@ TEST(CommandLineTest, RefusesWhatItCannotUse) {
     for (const std::vector<std::string>& bad : {std::vector<std::string>{"--home"},
                                                 {"--home="},
                                                 {"--bogus"},
-                                                {"stray"},
-                                                {"/C=abc"},
-                                                {"/C="}}) {
+                                                {"stray"}}) {
         EXPECT_NE(parseHubCommandLine(bad).error, "") << bad.front();
+    }
+}
+
+TEST(CommandLineTest, ASlashCWithoutAPortIsIgnoredWithAWarning) {
+    for (const char* arg : {"/C=abc", "/C=", "/C=0"}) {
+        const auto l = parseHubCommandLine({arg, "--headless"});
+        EXPECT_EQ(l.error, "") << arg;
+        ASSERT_EQ(l.warnings.size(), 1u) << arg;
+        EXPECT_EQ(l.warnings[0], std::string("ignoring ") + arg + ": not a port number");
+        EXPECT_TRUE(l.headless);
     }
 }
 
