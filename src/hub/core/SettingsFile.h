@@ -33,7 +33,6 @@ class SettingsFile {
         return file_.readInt(section, key, defaultValue);
     }
 
-    ProfileFile& profile() { return file_; }
 
   private:
     ProfileFile file_;

@@ -68,8 +68,6 @@ class FakeSerialPort : public SerialPort {
         handler_ = std::move(handler);
     }
 
-    bool rts() const { return rts_; }
-    bool dtr() const { return dtr_; }
 
   private:
     friend class FakeSerialBus;

@@ -86,7 +86,6 @@ void VirtualEventLoop::fire(VirtualTimer& timer) {
 
 void VirtualEventLoop::processEvents() {
     if (exited_) return;
-    ++processEventsCalls_;
     runPosted();
     // Each timer that is due now fires once; what its handler starts waits.
     std::vector<VirtualTimer*> due;

@@ -36,7 +36,6 @@ class VirtualEventLoop : public EventLoop {
     bool exited() const { return exited_; }
     int exitStatus() const { return exitStatus_; }
     std::int64_t pausedMs() const { return pausedMs_; }
-    int processEventsCalls() const { return processEventsCalls_; }
 
   private:
     class VirtualTimer;
@@ -50,7 +49,6 @@ class VirtualEventLoop : public EventLoop {
     std::int64_t now_ = 0;
     std::int64_t pausedMs_ = 0;
     std::uint64_t nextSequence_ = 0;
-    int processEventsCalls_ = 0;
     bool exited_ = false;
     int exitStatus_ = 0;
     std::vector<VirtualTimer*> timers_;

@@ -1,6 +1,7 @@
 #include "hub/ui/views/ViewHelpers.h"
 
 #include <QKeySequence>
+#include <QPlainTextEdit>
 #include <QSignalBlocker>
 
 namespace kolt {
@@ -19,6 +20,23 @@ void syncWindow(QWidget& window, const FormState& form) {
     const QSize size(toPixels(form.width), toPixels(form.height));
     if (form.width > 0 && form.height > 0 && window.size() != size) window.resize(size);
     if (window.isVisible() != form.visible) window.setVisible(form.visible);
+}
+
+void LogBoxMirror::sync(const LogBox& box, QPlainTextEdit& edit) {
+    const std::string& text = box.text();
+    if (box.rewrites() == rewrites_ && text.size() == shown_) return;
+    QString added;
+    if (box.rewrites() == rewrites_ && text.size() > shown_) {
+        added = qs(text.substr(shown_));
+    } else {
+        edit.clear();
+        added = qs(text);
+    }
+    added.remove(QLatin1Char('\r'));
+    if (added.endsWith(QLatin1Char('\n'))) added.chop(1);
+    if (!added.isEmpty()) edit.appendPlainText(added);
+    shown_ = text.size();
+    rewrites_ = box.rewrites();
 }
 
 }  // namespace kolt

@@ -7,6 +7,9 @@
 #include <string>
 
 #include "common/FormControls.h"
+#include "hub/core/LogBox.h"
+
+class QPlainTextEdit;
 
 namespace kolt {
 
@@ -31,30 +34,11 @@ void syncWindow(QWidget& window, const FormState& form);
 // after a cut or a clear.
 class LogBoxMirror {
   public:
-    template <typename Box, typename Edit>
-    void sync(const Box& box, Edit& edit);
+    void sync(const LogBox& box, QPlainTextEdit& edit);
 
   private:
     std::size_t shown_ = 0;
     std::uint64_t rewrites_ = ~0ULL;
 };
-
-template <typename Box, typename Edit>
-void LogBoxMirror::sync(const Box& box, Edit& edit) {
-    const std::string& text = box.text();
-    if (box.rewrites() == rewrites_ && text.size() == shown_) return;
-    QString added;
-    if (box.rewrites() == rewrites_ && text.size() > shown_) {
-        added = qs(text.substr(shown_));
-    } else {
-        edit.clear();
-        added = qs(text);
-    }
-    added.remove(QLatin1Char('\r'));
-    if (added.endsWith(QLatin1Char('\n'))) added.chop(1);
-    if (!added.isEmpty()) edit.appendPlainText(added);
-    shown_ = text.size();
-    rewrites_ = box.rewrites();
-}
 
 }  // namespace kolt
