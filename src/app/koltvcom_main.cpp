@@ -77,8 +77,11 @@ int main(int argc, char** argv) {
     QtDialogs screenDialogs;
     Dialogs& dialogs = headless ? static_cast<Dialogs&>(headlessDialogs) : screenDialogs;
 
+    std::error_code exeError;
+    const std::filesystem::path programFolder =
+        std::filesystem::read_symlink("/proc/self/exe", exeError).parent_path();
     HubApplication hub({loop, serialPorts, network, dialogs, processes},
-                       {home, line.portDir, arguments});
+                       {home, line.portDir, arguments, programFolder});
     headlessDialogs.setTraceSink(
         [&hub](const std::string& text) { hub.trace().logToMonitor(text); });
     loop.onTerminationSignal([&hub] { hub.exitHub(); });

@@ -82,6 +82,11 @@ struct ListControl : Control {
     int listIndex = -1;
     std::optional<Rgb> backColour;
     Handler onClick;  // an item chosen by the operator
+    Handler onFocus;  // the list gets the keyboard focus
+
+    void focus() const {
+        if (reachable()) fireEvent(onFocus);
+    }
 
     void clear() {
         items.clear();
@@ -116,10 +121,14 @@ struct FormState {
         visible = false;
         return true;
     }
+    // The window becomes the active one.
+    Handler onActivate;
+    void activate() const { fireEvent(onActivate); }
 
     std::string caption;
     bool visible = false;
     bool centred = false;  // shown in the middle of the screen
+    bool stayOnTop = false;
     WindowState windowState = WindowState::Normal;
     int left = 0;
     int top = 0;

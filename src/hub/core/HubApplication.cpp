@@ -16,7 +16,16 @@ HubApplication::HubApplication(HubPlatform platform, HubOptions options)
       ini_(HubPaths{options_.home}.settingsFile()),
       timers_(platform_.loop),
       trace_(state_, platform_.loop, options_.home, mainWindow_.txtRX),
-      portDirectory_(options_.home / "ports") {
+      portDirectory_(options_.home / "ports"),
+      ports_{platform_.serialPorts.createSerialPort(), platform_.serialPorts.createSerialPort(),
+             platform_.serialPorts.createSerialPort()},
+      display_(state_, mainWindow_, antennaWindow_),
+      controllerPorts_(state_, mainWindow_, rotorSetup_, antennaWindow_, timers_, trace_,
+                       platform_.serialPorts, ports_, platform_.dialogs, platform_.processes, ini_,
+                       ToolLaunch{options_.programFolder, options_.home, options_.portDir}),
+      link_(state_, mainWindow_, antennaWindow_, timers_, trace_, ports_, controllerPorts_,
+            display_, platform_.loop),
+      pointing_(state_, mainWindow_, antennaWindow_, timers_, trace_, link_, platform_.dialogs) {
     tray1_.tip = "KOLTVCOM 1";
     wireHandlers();
 }
@@ -29,6 +38,14 @@ void HubApplication::wireHandlers() {
     };
     antennaWindow_.mnuExit.onClick = [this] { exitHub(); };
     antennaWindow_.form.onCloseRequest = [this] { return closeAntennaWindow(); };
+    controllerPorts_.hooks.stopBothAxes = [this] {
+        pointing_.stopAzimuth();
+        pointing_.stopElevation();
+    };
+    controllerPorts_.hooks.endHub = [this] {
+        state_.quitting = true;
+        platform_.loop.exitNow(0);
+    };
     timers_.TmrDelayVirtual->setHandler([this] {
         timers_.TmrDelayVirtual->stop();
         createVirtualPort();
@@ -130,9 +147,12 @@ void HubApplication::fillLists() {
         list->items.insert(list->items.begin(), "NONE");
     }
     mainWindow_.cmdDelete.enabled = false;
+    rotorSetup_.load();
 }
 
-void HubApplication::scanSerialPorts() {}
+void HubApplication::scanSerialPorts() {
+    controllerPorts_.scanPorts(PortListOwner::MainWindow);
+}
 void HubApplication::loadAntennaTable() {}
 void HubApplication::loadWinTestSettings() {}
 void HubApplication::loadDxLogSettings() {}
@@ -175,8 +195,34 @@ void HubApplication::openRotatorLink() {
         const std::string port = std::to_string(state_.commandLinePort);
         mainWindow_.cmbAzPort.text = port;
         rotorSetup_.cmbAzPort.text = port;
+        controllerPorts_.openAzimuthPort();
+        return;
+    }
+    if (!state_.openPortsAtStartup) return;
+    switch (state_.model) {
+    case RotatorModel::AzimuthElevation:
+        controllerPorts_.openAzimuthPort();
+        controllerPorts_.openElevationPort();
+        break;
+    case RotatorModel::Azimuth:
+    case RotatorModel::KoltUsb:
+        controllerPorts_.openAzimuthPort();
+        break;
+    case RotatorModel::Elevation:
+        controllerPorts_.openElevationPort();
+        break;
+    case RotatorModel::Combo:
+        controllerPorts_.openComboPort();
+        break;
+    case RotatorModel::RemoteTcp:
+        connectRemoteSite();
+        break;
+    default:
+        break;
     }
 }
+
+void HubApplication::connectRemoteSite() {}
 
 void HubApplication::startBoard() {}
 
@@ -192,6 +238,7 @@ void HubApplication::hideMainWindowWhenReady() {
 }
 
 void HubApplication::applyModelAndReport() {
+    controllerPorts_.applyModel();
     trace_.logToMonitor("Init module");
 }
 

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "hub/controller/ControllerLink.h"
+#include "hub/controller/ControllerPorts.h"
+#include "hub/controller/PointingControl.h"
 #include "hub/controller/RotorSetup.h"
 #include "hub/core/HubSettings.h"
 #include "hub/core/HubTimers.h"
@@ -12,6 +15,7 @@
 #include "hub/core/RotatorState.h"
 #include "hub/core/SettingsFile.h"
 #include "hub/core/TraceLog.h"
+#include "hub/ui/AntennaDisplay.h"
 #include "hub/ui/AntennaWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/EventLoop.h"
@@ -35,6 +39,8 @@ struct HubOptions {
     std::filesystem::path home;
     std::optional<std::filesystem::path> portDir;
     std::vector<std::string> arguments;
+    // Where the hub's program file is: the configuration tool is started from here.
+    std::filesystem::path programFolder;
 };
 
 // The application object: it owns the rotator state, the settings, the
@@ -68,6 +74,11 @@ class HubApplication {
     HubTimers& timers() { return timers_; }
     TraceLog& trace() { return trace_; }
     TrayIcon& trayIcon() { return tray1_; }
+    SerialControls& serialControls() { return ports_; }
+    ControllerPorts& controllerPorts() { return controllerPorts_; }
+    ControllerLink& controllerLink() { return link_; }
+    PointingControl& pointing() { return pointing_; }
+    AntennaDisplay& display() { return display_; }
     const PortDirectory& portDirectory() const { return portDirectory_; }
     const std::filesystem::path& home() const { return options_.home; }
     bool firstStart() const { return firstStart_; }
@@ -104,6 +115,7 @@ class HubApplication {
     void initVirtualPortComponent();
     void disableConfigAndLoadLanguage();
     void openRotatorLink();
+    void connectRemoteSite();
     void startBoard();
     void placeMainWindow();
     void hideMainWindowWhenReady();
@@ -129,6 +141,11 @@ class HubApplication {
     TrayIcon tray1_;
     TrayIcon tray2_;
     PortDirectory portDirectory_;
+    SerialControls ports_;
+    AntennaDisplay display_;
+    ControllerPorts controllerPorts_;
+    ControllerLink link_;
+    PointingControl pointing_;
     bool firstStart_ = false;
     std::vector<std::string> stepsRun_;
 };

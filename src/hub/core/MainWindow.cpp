@@ -7,6 +7,14 @@ MainWindow::MainWindow() {
     form.visible = true;
     txtPreAz.maxLength = 3;
     txtPreEl.maxLength = 3;
+    cmdStopPreAz.caption = "X";
+    cmdStopPreEl.caption = "X";
+    lblAzBusy.caption = "Az Busy";
+    lblAzBusy.visible = false;
+    lblAzPort.caption = "Azim. serial port:";
+    lblElPort.caption = "Elev. serial port:";
+    cmdAzOpen.caption = "Open";
+    cmdElOpen.caption = "open";
     chkOpenPorts.caption = "Open Com Ports at Startup";
     cmdConfig.caption = "Config";
     chkRunVCOM.caption = "Create Virtual at Startup";

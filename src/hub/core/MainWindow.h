@@ -20,15 +20,29 @@ struct MainWindow {
     FormState form;
     int tabIndex = 0;
 
-    // Preset boxes and the monitor box
+    // Preset boxes, their stop buttons ("X"), the position labels and the
+    // monitor box
     TextBox txtPreAz;
     TextBox txtPreEl;
+    Button cmdStopPreAz;
+    Button cmdStopPreEl;
+    Label lblAZ;
+    Label lblEL;
+    Label lblAzBusy;  // "Az Busy"
     LogBox txtRX;
+
+    // The position texts other programs read ("RA:123", "RE:045")
+    std::string ddeAzimuth;
+    std::string ddeElevation;
 
     // Rotor tab
     ListControl cmbModel;
+    Label lblAzPort;
     ListControl cmbAzPort;  // "Azim. serial port:"
+    Button cmdAzOpen;
+    Label lblElPort;
     ListControl cmbElPort;  // "Elev. serial port:"
+    Button cmdElOpen;
     ListControl cmbBoardAxes;
     CheckBox chkOpenPorts;  // "Open Com Ports at Startup"
     Button cmdConfig;

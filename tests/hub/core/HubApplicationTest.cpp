@@ -23,7 +23,7 @@ class HubApplicationTest : public ::testing::Test {
                             std::optional<std::filesystem::path> portDir = std::nullopt) {
         hub = std::make_unique<HubApplication>(
             HubPlatform{loop, serial, net, dialogs, processes},
-            HubOptions{home.path(), portDir, std::move(arguments)});
+            HubOptions{home.path(), portDir, std::move(arguments), home.path() / "bin"});
         return *hub;
     }
     void setting(const char* section, const char* key, const char* value) {
@@ -206,13 +206,18 @@ TEST_F(HubApplicationTest, WhichWindowsTheStartLeavesOnScreen) {
         const char* graphic;
         bool mainVisible;
         bool antennaVisible;
+        const char* port = "1";
     } cases[] = {
         {"0", "0", "1", false, true},  // the antenna window; the main window in the tray
         {"0", "0", "0", true, false},
         {"1", "1", "0", false, false},  // only the tray icon
         {"1", "0", "0", true, false},
+        {"1", "1", "0", true, false, "7"},  // the port did not open: the main window stays
     };
+    serial.addDevice(1);
     for (const auto& c : cases) {
+        setting("AZIMUTH", "COM", c.port);
+        setting("ELEVATION", "COM", "NONE");
         setting("KOLTWIN", "Auto Run", c.openPorts);
         setting("VCOM", "Auto Run", c.createVirtual);
         setting("Graphic", "Active", c.graphic);
