@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -12,6 +15,7 @@
 #include "hub/core/CommandLine.h"
 #include "hub/core/HubApplication.h"
 #include "hub/core/HubPaths.h"
+#include "hub/ui/HeadlessConsole.h"
 #include "hub/ui/views/QtDialogs.h"
 #include "hub/ui/views/TraceWindowView.h"
 #include "hub/ui/views/ViewSync.h"
@@ -94,6 +98,44 @@ int main(int argc, char** argv) {
         viewSync->add([&traceView] { traceView->sync(); });
     }
 
+    // Headless, the position the dials would show is printed when it changes and
+    // the operator types what the windows would take.
+    std::unique_ptr<HeadlessConsole> console;
+    std::unique_ptr<QSocketNotifier> input;
+    std::unique_ptr<QTimer> titleWatch;
+    std::string lastTitle;
+    std::string pendingInput;
+    if (headless) {
+        console = std::make_unique<HeadlessConsole>(hub.mainWindow(), hub.antennaWindow());
+        titleWatch = std::make_unique<QTimer>();
+        QObject::connect(titleWatch.get(), &QTimer::timeout, [&] {
+            const RotatorState& st = hub.state();
+            std::string shown = "azimuth " + std::to_string(st.shownAzimuth);
+            if (st.elevationShown) shown += ", elevation " + std::to_string(st.shownElevation);
+            if (st.azBusy || st.elBusy) shown += " (moving)";
+            if (shown == lastTitle) return;
+            lastTitle = shown;
+            std::cout << "Antenna: " << shown << std::endl;
+        });
+        titleWatch->start(200);
+        input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
+        QObject::connect(input.get(), &QSocketNotifier::activated, [&] {
+            char buffer[256];
+            const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+            if (n <= 0) {
+                input->setEnabled(false);  // end of input: the hub runs on
+                return;
+            }
+            pendingInput.append(buffer, static_cast<std::size_t>(n));
+            if (pendingInput.size() > 4096) pendingInput.clear();
+            for (std::size_t end; (end = pendingInput.find('\n')) != std::string::npos;) {
+                const std::string reply = console->handleLine(pendingInput.substr(0, end));
+                pendingInput.erase(0, end + 1);
+                std::cout << reply << std::flush;
+            }
+        });
+    }
+
     hub.start();
     std::cerr << "koltvcom " << kVersionText << (headless ? " running headless\n" : " running\n")
               << "  home folder:  " << home.string() << "\n"
@@ -101,5 +143,6 @@ int main(int argc, char** argv) {
               << "  traces:       " << (home / "trace").string() << "\n"
               << "  serial ports: " << hub.portDirectory().directory().string() << "/comN\n"
               << "Stop it with Ctrl+C.\n";
+    if (headless) std::cerr << HeadlessConsole::help();
     return app->exec();
 }
