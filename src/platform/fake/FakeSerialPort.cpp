@@ -77,6 +77,7 @@ void FakeSerialPort::close() {
 std::optional<SerialError> FakeSerialPort::write(std::string_view bytes) {
     auto* d = open_ ? bus_.device(number_) : nullptr;
     if (!d) return SerialError{comm::kErrPortNotOpen, "Operation valid only when the port is open"};
+    if (d->failWrites) return SerialError{comm::kErrWriteFailed, "Write timeout"};
     const std::string copy(bytes);
     d->written += copy;
     if (d->onWrite) d->onWrite(copy);

@@ -16,6 +16,7 @@ class FakeSerialPort;
 // another program holds it, what the hub wrote, and what it answers.
 struct FakeSerialDevice {
     bool busy = false;
+    bool failWrites = false;  // a write raises an error, as a stalled line does
     std::string written;
     std::function<void(const std::string& bytes)> onWrite;
     FakeSerialPort* openedBy = nullptr;
