@@ -1,0 +1,42 @@
+#include "hub/ui/HeadlessConsole.h"
+
+#include <gtest/gtest.h>
+
+#include "support/HubOnFakes.h"
+
+namespace kolt {
+namespace {
+
+class HeadlessConsoleTest : public ::testing::Test, public test::HubOnFakes {};
+
+TEST_F(HeadlessConsoleTest, LinesActOnTheControlsOfTheWindows) {
+    state().firmwareFlags[1] = 1;
+    useModel(RotatorModel::KoltUsb);
+    openAzimuth(5);
+    taken(5);
+    HeadlessConsole console(main(), antenna());
+    const struct {
+        const char* line;
+        const char* written;
+        const char* reply;
+    } cases[] = {
+        {"120", "M120\r\n", ""},        {"  AZ 45 ", "M045\r\n", ""},
+        {"el 30", "N030\r\n", ""},      {"stop", "A\r\n", ""},
+        {"stop el", "S\r\n", ""},       {"", "", ""},
+        {"az x", "", "not a number: x\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(console.handleLine(c.line), c.reply) << c.line;
+        EXPECT_EQ(taken(5), c.written) << c.line;
+    }
+    state().shownAzimuth = 100;
+    console.handleLine("+15");
+    EXPECT_EQ(taken(5), "M115\r\n");
+    EXPECT_NE(console.handleLine("turn"), "");
+    EXPECT_EQ(taken(5), "");
+    console.handleLine("exit");
+    EXPECT_TRUE(loop.exited());
+}
+
+}  // namespace
+}  // namespace kolt
