@@ -1,10 +1,10 @@
 // The rotator hub.
 
+#include <unistd.h>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTimer>
-#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>

@@ -27,10 +27,14 @@ std::optional<UnitKind> kindOf(const std::string& name) {
 
 const char* unitKindName(UnitKind kind) {
     switch (kind) {
-    case UnitKind::Azimuth: return "azimuth controller";
-    case UnitKind::Elevation: return "elevation controller";
-    case UnitKind::Combo: return "combo unit";
-    case UnitKind::KoltUsb: return "KOLT-USB unit";
+        case UnitKind::Azimuth:
+            return "azimuth controller";
+        case UnitKind::Elevation:
+            return "elevation controller";
+        case UnitKind::Combo:
+            return "combo unit";
+        case UnitKind::KoltUsb:
+            return "KOLT-USB unit";
     }
     return "unit";
 }

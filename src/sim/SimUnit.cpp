@@ -15,8 +15,9 @@ constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 
 bool allDigits(std::string_view s) {
-    return !s.empty() &&
-           std::all_of(s.begin(), s.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c));
+    });
 }
 
 int toInt(std::string_view s) {
@@ -170,16 +171,16 @@ std::string SimUnit::receive(std::string_view bytes) {
 
 std::string SimUnit::command(char address, std::string_view text) {
     switch (options_.kind) {
-    case UnitKind::Azimuth:
-        return address == 'A' ? singleCommand(0, 'A', text) : std::string();
-    case UnitKind::Elevation:
-        return address == 'A' ? singleCommand(1, 'A', text) : std::string();
-    case UnitKind::Combo:
-        if (address == 'A') return singleCommand(0, 'A', text);
-        if (address == 'B') return singleCommand(1, 'B', text);
-        return {};
-    case UnitKind::KoltUsb:
-        return koltUsbCommand(text);
+        case UnitKind::Azimuth:
+            return address == 'A' ? singleCommand(0, 'A', text) : std::string();
+        case UnitKind::Elevation:
+            return address == 'A' ? singleCommand(1, 'A', text) : std::string();
+        case UnitKind::Combo:
+            if (address == 'A') return singleCommand(0, 'A', text);
+            if (address == 'B') return singleCommand(1, 'B', text);
+            return {};
+        case UnitKind::KoltUsb:
+            return koltUsbCommand(text);
     }
     return {};
 }
@@ -189,8 +190,8 @@ std::string SimUnit::command(char address, std::string_view text) {
 std::string SimUnit::positionFrame(int axis, char address) const {
     const Axis& a = axes_[static_cast<std::size_t>(axis)];
     const int angle = static_cast<int>(std::lround(a.position));
-    const std::string value = options_.kind == UnitKind::Elevation ? std::to_string(angle)
-                                                                   : padded(angle, 3);
+    const std::string value =
+        options_.kind == UnitKind::Elevation ? std::to_string(angle) : padded(angle, 3);
     std::string out;
     out += kStx;
     out += address;
@@ -225,7 +226,8 @@ std::string SimUnit::koltUsbCommand(std::string_view text) {
     }
     if (text == "C2") {
         return "+" + padded(static_cast<int>(std::lround(axes_[0].position)), 4) + "+" +
-               padded(options_.hasElevation ? static_cast<int>(std::lround(axes_[1].position)) : 0, 4) +
+               padded(options_.hasElevation ? static_cast<int>(std::lround(axes_[1].position)) : 0,
+                      4) +
                "\r\n";
     }
     if (text == "CB") {
@@ -313,8 +315,8 @@ std::string SimUnit::configurationCommand(std::string_view text) {
         bool wide;
     };
     static constexpr Field kFields[] = {
-        {"FAS", 0x00, true}, {"FAE", 0x02, true}, {"FAA", 0x04, true}, {"FAO", 0x06, true},
-        {"FES", 0x08, true}, {"FEE", 0x0A, true}, {"FEA", 0x0C, true}, {"FEO", 0x0E, true},
+        {"FAS", 0x00, true},  {"FAE", 0x02, true},  {"FAA", 0x04, true}, {"FAO", 0x06, true},
+        {"FES", 0x08, true},  {"FEE", 0x0A, true},  {"FEA", 0x0C, true}, {"FEO", 0x0E, true},
         {"FAR", 0x10, false}, {"FER", 0x12, false}, {"FAW", 0x14, true}, {"FEW", 0x16, true},
         {"FAT", 0x18, false}, {"FET", 0x1A, false},
     };
@@ -347,7 +349,8 @@ int SimUnit::adcOf(int axis) const {
     const int high = word(base + 2);
     const int total = std::max(1, word(base + 4));
     const double fromLeft = axes_[static_cast<std::size_t>(axis)].position - word(base + 6);
-    return std::clamp(static_cast<int>(std::lround(low + fromLeft * (high - low) / total)), 0, 1023);
+    return std::clamp(static_cast<int>(std::lround(low + fromLeft * (high - low) / total)), 0,
+                      1023);
 }
 
 }  // namespace kolt::sim

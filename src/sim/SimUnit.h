@@ -12,13 +12,13 @@ enum class UnitKind { Azimuth, Elevation, Combo, KoltUsb };
 
 struct UnitOptions {
     UnitKind kind = UnitKind::KoltUsb;
-    double speed = 6.0;  // degrees a second
+    double speed = 6.0;        // degrees a second
     bool hasElevation = true;  // the KOLT-USB unit's elevation axis
     std::string firmware = "2.3H";
     double startAzimuth = 0;
     double startElevation = 0;
-    bool silent = false;  // takes commands, never answers
-    int garbageEvery = 0; // every Nth answer is preceded by stray bytes; 0: never
+    bool silent = false;   // takes commands, never answers
+    int garbageEvery = 0;  // every Nth answer is preceded by stray bytes; 0: never
 };
 
 // One axis of the simulated rotator: where it is and where it goes.

@@ -27,10 +27,10 @@ class HubWithSimulatorTest : public ::testing::Test {
   protected:
     std::unique_ptr<test::ChildProcess> simulate(const char* unit, int com, int azimuth = 0) {
         auto sim = std::make_unique<test::ChildProcess>(
-            KOLTSIM_PATH, std::vector<std::string>{"--unit", unit, "--com", std::to_string(com),
-                                                   "--port-dir", (home / "ports").string(),
-                                                   "--speed", "40", "--azimuth",
-                                                   std::to_string(azimuth)});
+            KOLTSIM_PATH,
+            std::vector<std::string>{"--unit", unit, "--com", std::to_string(com), "--port-dir",
+                                     (home / "ports").string(), "--speed", "40", "--azimuth",
+                                     std::to_string(azimuth)});
         EXPECT_TRUE(sim->waitForOutput("linked as")) << sim->output();
         return sim;
     }
@@ -88,8 +88,7 @@ TEST_F(HubWithSimulatorTest, SingleAzimuthAndElevationControllers) {
     preset("050");
     h.mainWindow().txtPreEl.text = "30";
     h.mainWindow().txtPreEl.pressEnter();
-    EXPECT_TRUE(waitFor([&] { return h.state().azimuth == 50 && h.state().elevation == 30; },
-                        8000))
+    EXPECT_TRUE(waitFor([&] { return h.state().azimuth == 50 && h.state().elevation == 30; }, 8000))
         << h.state().azimuth << " " << h.state().elevation;
     checkStop("300", 50);
 }
@@ -110,8 +109,7 @@ TEST_F(HubWithSimulatorTest, ComboUnit) {
     preset("045");
     h.mainWindow().txtPreEl.text = "20";
     h.mainWindow().txtPreEl.pressEnter();
-    EXPECT_TRUE(waitFor([&] { return h.state().azimuth == 45 && h.state().elevation == 20; },
-                        8000))
+    EXPECT_TRUE(waitFor([&] { return h.state().azimuth == 45 && h.state().elevation == 20; }, 8000))
         << h.state().azimuth << " " << h.state().elevation;
     checkStop("300", 45);
 }

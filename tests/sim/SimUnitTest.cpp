@@ -56,7 +56,9 @@ TEST(SimUnitTest, TheComboUnitAnswersForTwoAxesAndTakesTenths) {
 
 TEST(SimUnitTest, BytesOutsideFramesAndPartialFramesAreHandled) {
     SimUnit unit(unitOf(UnitKind::Azimuth));
-    EXPECT_EQ(unit.receive("noise\x02" "A"), "");
+    EXPECT_EQ(unit.receive("noise\x02"
+                           "A"),
+              "");
     EXPECT_EQ(unit.receive("?\r"), frame("A,?,000,."));
 }
 

@@ -57,9 +57,7 @@ struct HubOnFakes {
         out.swap(d->written);
         return out;
     }
-    std::string traceFile() {
-        return readFile(hub->trace().dailyFile(loop.localNow()));
-    }
+    std::string traceFile() { return readFile(hub->trace().dailyFile(loop.localNow())); }
 
     TempDir home;
     VirtualEventLoop loop;

@@ -37,20 +37,33 @@ std::int16_t elevationFromReply(int value, bool inverted) {
 
 std::string lineEventText(int code) {
     switch (code) {
-    case comm::kEvSend: return "RX: comEvSend";
-    case comm::kEvCTS: return "RX: comEvCTS";
-    case comm::kEvDSR: return "RX: comEvDSR";
-    case comm::kEvCD: return "RX: comEvCD";
-    case comm::kEvRing: return "RX: comEvRing";
-    case comm::kEvEOF: return "RX: comEvEOF";
-    case comm::kEventBreak: return "RX: Break";
-    case comm::kEventFrame:
-    case comm::kEventRxOver: return "RX: comEventFrame";
-    case comm::kEventOverrun: return "RX: comEventOverrun";
-    case comm::kEventRxParity: return "RX: comEventRxParity";
-    case comm::kEventTxFull: return "RX: comEventTxFull";
-    case comm::kEventDCB: return "RX: comEventDCB";
-    default: return {};
+        case comm::kEvSend:
+            return "RX: comEvSend";
+        case comm::kEvCTS:
+            return "RX: comEvCTS";
+        case comm::kEvDSR:
+            return "RX: comEvDSR";
+        case comm::kEvCD:
+            return "RX: comEvCD";
+        case comm::kEvRing:
+            return "RX: comEvRing";
+        case comm::kEvEOF:
+            return "RX: comEvEOF";
+        case comm::kEventBreak:
+            return "RX: Break";
+        case comm::kEventFrame:
+        case comm::kEventRxOver:
+            return "RX: comEventFrame";
+        case comm::kEventOverrun:
+            return "RX: comEventOverrun";
+        case comm::kEventRxParity:
+            return "RX: comEventRxParity";
+        case comm::kEventTxFull:
+            return "RX: comEventTxFull";
+        case comm::kEventDCB:
+            return "RX: comEventDCB";
+        default:
+            return {};
     }
 }
 
@@ -138,33 +151,42 @@ void ControllerLink::comboSend(std::string_view text, int channel) {
 
 void ControllerLink::pollAzimuth() {
     switch (state_.model) {
-    case RotatorModel::KoltUsb: {
-        const char* command = nullptr;
-        switch (state_.unitPhase) {
-        case UnitPhase::Identify: command = "O"; break;
-        case UnitPhase::Parameters: command = state_.firmwareNumber > 312 ? "FI" : "FS"; break;
-        case UnitPhase::Sensor: command = "CB"; break;
-        case UnitPhase::Normal: command = "C2"; break;
-        default: break;
+        case RotatorModel::KoltUsb: {
+            const char* command = nullptr;
+            switch (state_.unitPhase) {
+                case UnitPhase::Identify:
+                    command = "O";
+                    break;
+                case UnitPhase::Parameters:
+                    command = state_.firmwareNumber > 312 ? "FI" : "FS";
+                    break;
+                case UnitPhase::Sensor:
+                    command = "CB";
+                    break;
+                case UnitPhase::Normal:
+                    command = "C2";
+                    break;
+                default:
+                    break;
+            }
+            if (command) send(std::string(command) + "\r\n", LinkChannel::Azimuth);
+            break;
         }
-        if (command) send(std::string(command) + "\r\n", LinkChannel::Azimuth);
-        break;
-    }
-    case RotatorModel::AzimuthElevation:
-    case RotatorModel::Azimuth:
-        // Some controllers stop answering after a few commands until their
-        // port is opened again.
-        if (state_.azTxCount > 3) {
-            portControl_.closeAzimuthPort();
-            portControl_.openAzimuthPort();
-        }
-        send("?", LinkChannel::Azimuth);
-        break;
-    case RotatorModel::RemoteTcp:
-        send("C2\r\n", LinkChannel::Azimuth);
-        break;
-    default:
-        break;
+        case RotatorModel::AzimuthElevation:
+        case RotatorModel::Azimuth:
+            // Some controllers stop answering after a few commands until their
+            // port is opened again.
+            if (state_.azTxCount > 3) {
+                portControl_.closeAzimuthPort();
+                portControl_.openAzimuthPort();
+            }
+            send("?", LinkChannel::Azimuth);
+            break;
+        case RotatorModel::RemoteTcp:
+            send("C2\r\n", LinkChannel::Azimuth);
+            break;
+        default:
+            break;
     }
 }
 
@@ -179,8 +201,8 @@ void ControllerLink::pollCombo() {
 
 bool ControllerLink::deviceLost(int code, TraceChannel channel, const char* portName) {
     if (code != comm::kEventDeviceLost) return false;
-    const std::string line = std::string("The device of the ") + portName +
-                             " port went away; the port is closed.";
+    const std::string line =
+        std::string("The device of the ") + portName + " port went away; the port is closed.";
     trace_.logToFile(channel, line);
     trace_.logToMonitor(line);
     return true;
@@ -274,8 +296,8 @@ void ControllerLink::elevationPortEvent(int code) {
         if (c >= 7 && c <= 9) {
             trace_.logToFile(TraceChannel::Elevation, "RXD: >" + rx + "<");
             const double value = readNumber(std::string_view(rx).substr(stx + 5, c - 6));
-            const std::int16_t v = elevationFromReply(toWholeInt16(value).value_or(0),
-                                                      state_.elevationInverted);
+            const std::int16_t v =
+                elevationFromReply(toWholeInt16(value).value_or(0), state_.elevationInverted);
             state_.elevation = v;
             main_.lblEL.caption = std::to_string(v);
             main_.ddeElevation = "RE:" + std::to_string(v);
@@ -343,46 +365,46 @@ void ControllerLink::readKoltUsb() {
     timers_.TmrAz->stop();
     std::string& rx = state_.rxAz;
     switch (state_.unitPhase) {
-    case UnitPhase::Identify: {
-        const std::size_t ver = rx.find("Ver");
-        if (ver != std::string::npos) rx.erase(0, ver);
-        const std::size_t firm = rx.find("Firm:");
-        if (ver != std::string::npos && rx.size() >= 16 && firm != std::string::npos &&
-            firm + 7 <= rx.size()) {
-            state_.firmwareText = rx.substr(3, 4);
-            state_.firmwareNumber = firmwareNumberOf(state_.firmwareText);
-            for (std::size_t i = 0; i < 2; ++i) {
-                state_.firmwareFlags[i] =
-                    toWholeInt16(readNumber(std::string_view(rx).substr(firm + 5 + i, 1)))
-                        .value_or(0);
+        case UnitPhase::Identify: {
+            const std::size_t ver = rx.find("Ver");
+            if (ver != std::string::npos) rx.erase(0, ver);
+            const std::size_t firm = rx.find("Firm:");
+            if (ver != std::string::npos && rx.size() >= 16 && firm != std::string::npos &&
+                firm + 7 <= rx.size()) {
+                state_.firmwareText = rx.substr(3, 4);
+                state_.firmwareNumber = firmwareNumberOf(state_.firmwareText);
+                for (std::size_t i = 0; i < 2; ++i) {
+                    state_.firmwareFlags[i] =
+                        toWholeInt16(readNumber(std::string_view(rx).substr(firm + 5 + i, 1)))
+                            .value_or(0);
+                }
+                state_.unitPhase = UnitPhase::Normal;
+                portControl_.applyModel();
             }
-            state_.unitPhase = UnitPhase::Normal;
-            portControl_.applyModel();
+            break;
         }
-        break;
-    }
-    case UnitPhase::Parameters: {
-        bool complete = false;
-        if (state_.firmwareNumber > 313) {
-            readNewerParameterLayout(rx, parameters_);
-        } else {
-            complete = readOlderParameterLayout(rx, parameters_, state_.firmwareFlags[1] == 1);
+        case UnitPhase::Parameters: {
+            bool complete = false;
+            if (state_.firmwareNumber > 313) {
+                readNewerParameterLayout(rx, parameters_);
+            } else {
+                complete = readOlderParameterLayout(rx, parameters_, state_.firmwareFlags[1] == 1);
+            }
+            if (complete) {
+                if (hooks.refreshCalibration) hooks.refreshCalibration();
+                parametersComplete_ = false;
+                state_.unitPhase = UnitPhase::Sensor;
+            }
+            break;
         }
-        if (complete) {
-            if (hooks.refreshCalibration) hooks.refreshCalibration();
-            parametersComplete_ = false;
-            state_.unitPhase = UnitPhase::Sensor;
-        }
-        break;
-    }
-    case UnitPhase::Sensor:
-        readKoltUsbSensor();
-        break;
-    case UnitPhase::Normal:
-        readKoltUsbPosition();
-        break;
-    default:
-        break;
+        case UnitPhase::Sensor:
+            readKoltUsbSensor();
+            break;
+        case UnitPhase::Normal:
+            readKoltUsbPosition();
+            break;
+        default:
+            break;
     }
     timers_.TmrAz->start();
 }

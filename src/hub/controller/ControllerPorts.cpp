@@ -26,12 +26,12 @@ struct DialogSize {
 };
 DialogSize setupDialogSize(RotatorModel model) {
     switch (model) {
-    case RotatorModel::RemoteTcp:
-        return {5400, 4200};
-    case RotatorModel::ZebSe:
-        return {4800, 3300};
-    default:
-        return {4800, 3000};
+        case RotatorModel::RemoteTcp:
+            return {5400, 4200};
+        case RotatorModel::ZebSe:
+            return {4800, 3300};
+        default:
+            return {4800, 3000};
     }
 }
 
@@ -323,23 +323,23 @@ void ControllerPorts::applyModel() {
     state_.comboModel = m == RotatorModel::Combo;
     state_.remoteMode = m == RotatorModel::RemoteTcp;
     switch (m) {
-    case RotatorModel::AzimuthElevation:
-    case RotatorModel::Elevation:
-    case RotatorModel::Combo:
-        state_.elevationShown = true;
-        break;
-    case RotatorModel::RemoteTcp:
-        state_.elevationShown = state_.remoteHasElevation;
-        break;
-    case RotatorModel::ZebSe:
-        state_.elevationShown = state_.boardAxes == 2 && !state_.forceAzimuthOnly;
-        break;
-    case RotatorModel::KoltUsb:
-        state_.elevationShown = state_.firmwareFlags[1] == 1 && !state_.forceAzimuthOnly;
-        break;
-    default:
-        state_.elevationShown = false;
-        break;
+        case RotatorModel::AzimuthElevation:
+        case RotatorModel::Elevation:
+        case RotatorModel::Combo:
+            state_.elevationShown = true;
+            break;
+        case RotatorModel::RemoteTcp:
+            state_.elevationShown = state_.remoteHasElevation;
+            break;
+        case RotatorModel::ZebSe:
+            state_.elevationShown = state_.boardAxes == 2 && !state_.forceAzimuthOnly;
+            break;
+        case RotatorModel::KoltUsb:
+            state_.elevationShown = state_.firmwareFlags[1] == 1 && !state_.forceAzimuthOnly;
+            break;
+        default:
+            state_.elevationShown = false;
+            break;
     }
 
     const int index = static_cast<int>(m);
@@ -353,11 +353,11 @@ void ControllerPorts::applyModel() {
     const bool azimuthPort = m == RotatorModel::AzimuthElevation || m == RotatorModel::Azimuth ||
                              m == RotatorModel::Combo || m == RotatorModel::KoltUsb;
     const bool elevationPort = m == RotatorModel::AzimuthElevation || m == RotatorModel::Elevation;
-    const std::string azLabel = m == RotatorModel::Combo     ? "Combo serial port:"
-                                : m == RotatorModel::KoltUsb ? (captions.unitPort.empty()
-                                                                    ? "KOLT-USB Port:"
-                                                                    : captions.unitPort)
-                                                             : "Azim. serial port:";
+    const std::string azLabel =
+        m == RotatorModel::Combo ? "Combo serial port:"
+        : m == RotatorModel::KoltUsb
+            ? (captions.unitPort.empty() ? "KOLT-USB Port:" : captions.unitPort)
+            : "Azim. serial port:";
     for (Label* label : {&main_.lblAzPort, &setup_.lblAzPort}) {
         label->caption = azLabel;
         label->visible = azimuthPort;

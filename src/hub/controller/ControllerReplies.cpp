@@ -9,8 +9,7 @@ namespace kolt {
 
 void appendBounded(std::string& buffer, std::string_view text) {
     buffer.append(text);
-    if (buffer.size() > kReceiveBufferLimit)
-        buffer.erase(0, buffer.size() - kReceiveBufferLimit);
+    if (buffer.size() > kReceiveBufferLimit) buffer.erase(0, buffer.size() - kReceiveBufferLimit);
 }
 
 namespace {
@@ -44,10 +43,10 @@ std::optional<int> hexByte(std::string_view two) {
     if (two.size() != 2) return std::nullopt;
     int value = 0;
     for (const char c : two) {
-        const int d = std::isdigit(static_cast<unsigned char>(c))       ? c - '0'
-                      : (c >= 'A' && c <= 'F')                           ? c - 'A' + 10
-                      : (c >= 'a' && c <= 'f')                           ? c - 'a' + 10
-                                                                         : -1;
+        const int d = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
+                      : (c >= 'A' && c <= 'F')                    ? c - 'A' + 10
+                      : (c >= 'a' && c <= 'f')                    ? c - 'a' + 10
+                                                                  : -1;
         if (d < 0) return std::nullopt;
         value = value * 16 + d;
     }
@@ -112,7 +111,8 @@ void readNewerParameterLayout(std::string& rx, StoredParameters& p) {
         rx.erase(0, at + 6);
     }
     // 255, not 256: the unit's own rule for the two bytes.
-    if (values[0] && values[1]) p.azimuth.minimum = static_cast<std::int16_t>(*values[0] + 255 * *values[1]);
+    if (values[0] && values[1])
+        p.azimuth.minimum = static_cast<std::int16_t>(*values[0] + 255 * *values[1]);
 }
 
 }  // namespace kolt

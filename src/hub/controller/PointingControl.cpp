@@ -161,33 +161,33 @@ void PointingControl::goElevation() {
 
 void PointingControl::stopAzimuth() {
     switch (state_.model) {
-    case RotatorModel::RemoteTcp:
-        sendOn("A\r\n", LinkChannel::Azimuth);
-        return;
-    case RotatorModel::KoltUsb:
-        sendOn("A\r\n", LinkChannel::Azimuth);
-        break;
-    case RotatorModel::ZebSe:
-        if (state_.boardRunning) fireEvent(hooks.boardStopAzimuth);
-        break;
-    default:
-        sendOn(state_.fastStop[0] ? "G999" : "G977", LinkChannel::Azimuth);
-        break;
+        case RotatorModel::RemoteTcp:
+            sendOn("A\r\n", LinkChannel::Azimuth);
+            return;
+        case RotatorModel::KoltUsb:
+            sendOn("A\r\n", LinkChannel::Azimuth);
+            break;
+        case RotatorModel::ZebSe:
+            if (state_.boardRunning) fireEvent(hooks.boardStopAzimuth);
+            break;
+        default:
+            sendOn(state_.fastStop[0] ? "G999" : "G977", LinkChannel::Azimuth);
+            break;
     }
     timers_.tmrPersist->stop();
 }
 
 void PointingControl::stopElevation() {
     switch (state_.model) {
-    case RotatorModel::RemoteTcp:
-        sendOn("E\r\n", LinkChannel::Azimuth);
-        break;
-    case RotatorModel::ZebSe:
-        if (state_.boardRunning) fireEvent(hooks.boardStopElevation);
-        break;
-    default:
-        sendOn(state_.fastStop[1] ? "G999" : "G977", LinkChannel::Elevation);
-        break;
+        case RotatorModel::RemoteTcp:
+            sendOn("E\r\n", LinkChannel::Azimuth);
+            break;
+        case RotatorModel::ZebSe:
+            if (state_.boardRunning) fireEvent(hooks.boardStopElevation);
+            break;
+        default:
+            sendOn(state_.fastStop[1] ? "G999" : "G977", LinkChannel::Elevation);
+            break;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "Version.h"
+#include "common/Events.h"
 #include "hub/core/CommandLine.h"
 #include "hub/core/HubPaths.h"
 #include "hub/core/MainSettingsLoader.h"
@@ -200,31 +201,33 @@ void HubApplication::openRotatorLink() {
     }
     if (!state_.openPortsAtStartup) return;
     switch (state_.model) {
-    case RotatorModel::AzimuthElevation:
-        controllerPorts_.openAzimuthPort();
-        controllerPorts_.openElevationPort();
-        break;
-    case RotatorModel::Azimuth:
-    case RotatorModel::KoltUsb:
-        controllerPorts_.openAzimuthPort();
-        break;
-    case RotatorModel::Elevation:
-        controllerPorts_.openElevationPort();
-        break;
-    case RotatorModel::Combo:
-        controllerPorts_.openComboPort();
-        break;
-    case RotatorModel::RemoteTcp:
-        connectRemoteSite();
-        break;
-    default:
-        break;
+        case RotatorModel::AzimuthElevation:
+            controllerPorts_.openAzimuthPort();
+            controllerPorts_.openElevationPort();
+            break;
+        case RotatorModel::Azimuth:
+        case RotatorModel::KoltUsb:
+            controllerPorts_.openAzimuthPort();
+            break;
+        case RotatorModel::Elevation:
+            controllerPorts_.openElevationPort();
+            break;
+        case RotatorModel::Combo:
+            controllerPorts_.openComboPort();
+            break;
+        case RotatorModel::RemoteTcp:
+            connectRemoteSite();
+            break;
+        default:
+            break;
     }
 }
 
 void HubApplication::connectRemoteSite() {}
 
-void HubApplication::startBoard() {}
+void HubApplication::startBoard() {
+    if (state_.model == RotatorModel::ZebSe) fireEvent(controllerPorts_.hooks.startBoard);
+}
 
 void HubApplication::placeMainWindow() {
     mainWindow_.tabIndex = 0;

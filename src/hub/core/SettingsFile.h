@@ -33,7 +33,6 @@ class SettingsFile {
         return file_.readInt(section, key, defaultValue);
     }
 
-
   private:
     ProfileFile file_;
 };

@@ -44,9 +44,8 @@ void AntennaDisplay::updateAzimuth() {
 }
 
 void AntennaDisplay::setTitle(int bearing) {
-    std::string title = state_.model == RotatorModel::RemoteTcp
-                            ? "TCP/IP: " + remoteSiteName
-                            : activeAntennaRecord(state_).name;
+    std::string title = state_.model == RotatorModel::RemoteTcp ? "TCP/IP: " + remoteSiteName
+                                                                : activeAntennaRecord(state_).name;
     title += " @ " + std::to_string(bearing) + "º";
     if (state_.elevationShown) title += " | " + std::to_string(state_.displayElevation) + "º";
     window_.form.caption = title;

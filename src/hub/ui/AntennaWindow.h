@@ -52,9 +52,9 @@ struct AntennaWindow {
     Button cmdGo;
     Button CmdStop;
 
-    MenuItem mnuExit;       // "Exit", Ctrl+X
-    MenuItem mnuRotorSetup; // "Rotor Setup"
-    MenuItem mnuRemote;     // "&Remote"
+    MenuItem mnuExit;         // "Exit", Ctrl+X
+    MenuItem mnuRotorSetup;   // "Rotor Setup"
+    MenuItem mnuRemote;       // "&Remote"
     MenuItem mnuStepLeft15;   // "-15º", Ctrl+F11
     MenuItem mnuStepLeft5;    // "-5º", F11
     MenuItem mnuStepRight5;   // "+5º", F12

@@ -69,7 +69,6 @@ class FakeSerialPort : public SerialPort {
         handler_ = std::move(handler);
     }
 
-
   private:
     friend class FakeSerialBus;
     void raise(int code);

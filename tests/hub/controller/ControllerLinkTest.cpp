@@ -25,10 +25,18 @@ TEST_F(ControllerLinkTest, FramingPerModel) {
         int device;
         const char* written;
     } cases[] = {
-        {RotatorModel::AzimuthElevation, 0, "G45", 5, "\x02" "AG45\r"},
-        {RotatorModel::AzimuthElevation, 1, "G30", 6, "\x02" "AG30\r"},
-        {RotatorModel::Combo, 0, "G0450", 5, "\x02" "AG0450\r"},
-        {RotatorModel::Combo, 1, "G0300", 5, "\x02" "BG0300\r"},
+        {RotatorModel::AzimuthElevation, 0, "G45", 5,
+         "\x02"
+         "AG45\r"},
+        {RotatorModel::AzimuthElevation, 1, "G30", 6,
+         "\x02"
+         "AG30\r"},
+        {RotatorModel::Combo, 0, "G0450", 5,
+         "\x02"
+         "AG0450\r"},
+        {RotatorModel::Combo, 1, "G0300", 5,
+         "\x02"
+         "BG0300\r"},
         {RotatorModel::KoltUsb, 0, "M045\r\n", 5, "M045\r\n"},
         {RotatorModel::KoltUsb, 1, "G977", 5, "S\r\n"},
         {RotatorModel::KoltUsb, 0, "xG999x", 5, "S\r\n"},
@@ -78,9 +86,9 @@ TEST_F(ControllerLinkTest, PollsOfTheKoltUsbUnitFollowItsPhase) {
         double firmware;
         const char* written;
     } cases[] = {
-        {UnitPhase::Identify, 0, "O\r\n"},   {UnitPhase::Parameters, 313, "FI\r\n"},
+        {UnitPhase::Identify, 0, "O\r\n"},      {UnitPhase::Parameters, 313, "FI\r\n"},
         {UnitPhase::Parameters, 312, "FS\r\n"}, {UnitPhase::Sensor, 0, "CB\r\n"},
-        {UnitPhase::Normal, 0, "C2\r\n"},    {static_cast<UnitPhase>(5), 0, ""},
+        {UnitPhase::Normal, 0, "C2\r\n"},       {static_cast<UnitPhase>(5), 0, ""},
     };
     useModel(RotatorModel::KoltUsb);
     openAzimuth(5);
@@ -110,7 +118,7 @@ TEST_F(ControllerLinkTest, SingleAzimuthReplies) {
         {stx("A,?,123,B"), 123, true},
         {stx("A,?,123,."), 123, false},
         {"noise" + stx("A,?,045,.,more"), 45, false},
-        {stx("A,?,1x3,B"), 7, false},     // not numeric: unchanged
+        {stx("A,?,1x3,B"), 7, false},         // not numeric: unchanged
         {stx("A,?,1") + "23,.\r", 7, false},  // no STX for the rest: read from the start
         {stx("A,?,010,.") + stx("A,?,020,B"), 20, true},  // both frames of a batch
     };
@@ -132,7 +140,9 @@ TEST_F(ControllerLinkTest, SingleAzimuthReplies) {
 TEST_F(ControllerLinkTest, AFrameInPiecesIsReadWhenItsEndArrives) {
     useModel(RotatorModel::Azimuth);
     openAzimuth(5);
-    serial.deviceSends(5, "\x02" "A,?,2");
+    serial.deviceSends(5,
+                       "\x02"
+                       "A,?,2");
     serial.deviceSends(5, "70,.,xxxx");
     EXPECT_EQ(state().azimuth, 0);
     EXPECT_TRUE(timers().TmrAz->isActive());  // polling goes on meanwhile
@@ -147,8 +157,10 @@ TEST_F(ControllerLinkTest, ElevationReplies) {
         bool inverted;
         int elevation;
     } cases[] = {
-        {stx("A,?,45,."), false, 45},   {stx("A,?,5,."), false, 5},
-        {stx("A,?,200,."), false, 0},   {stx("A,?,30,."), true, 60},
+        {stx("A,?,45,."), false, 45},
+        {stx("A,?,5,."), false, 5},
+        {stx("A,?,200,."), false, 0},
+        {stx("A,?,30,."), true, 60},
         {stx("A,?,1234,."), false, 77},  // four digits: not an elevation
         {"junk\r" + stx("A,?,12,."), false, 12},
     };

@@ -10,9 +10,9 @@ TEST(FirmwareNumberTest, VersionTextsAndTheirNumbers) {
         const char* text;
         int number;
     } cases[] = {
-        {"1.3D", 313}, {"2.1A", 10110}, {"1.30", 0},  {"1.3d", 313}, {"2.3H", 10317},
-        {"A.11", 100101}, {"0.3D", 0}, {"1,3D", 0},   {"1.", 0},     {"", 0},
-        {"1.0A", 0},   {"9.99", 80909}, {"1.3?", 0},
+        {"1.3D", 313},    {"2.1A", 10110}, {"1.30", 0}, {"1.3d", 313}, {"2.3H", 10317},
+        {"A.11", 100101}, {"0.3D", 0},     {"1,3D", 0}, {"1.", 0},     {"", 0},
+        {"1.0A", 0},      {"9.99", 80909}, {"1.3?", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(firmwareNumberOf(c.text), c.number) << c.text;

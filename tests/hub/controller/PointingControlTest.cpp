@@ -30,9 +30,9 @@ TEST_F(PointingControlTest, RotorAngleForOffsetsAndBidirectionalAntennas) {
         int bearing;
         int angle;
     } cases[] = {
-        {30, false, 0, 10, 340},  {0, false, 0, 359, 359}, {-20, false, 0, 350, 10},
-        {0, true, 0, 200, 20},    {0, true, 0, 90, 90},    {0, true, 0, 271, 271},
-        {0, true, 0, 91, 271},    {0, true, 300, 100, 280}, {30, true, 0, 250, 40},
+        {30, false, 0, 10, 340}, {0, false, 0, 359, 359},  {-20, false, 0, 350, 10},
+        {0, true, 0, 200, 20},   {0, true, 0, 90, 90},     {0, true, 0, 271, 271},
+        {0, true, 0, 91, 271},   {0, true, 300, 100, 280}, {30, true, 0, 250, 40},
     };
     for (const auto& c : cases) {
         AntennaRecord& a = activeAntennaRecord(state());
@@ -50,10 +50,8 @@ TEST_F(PointingControlTest, AzimuthPresetPerModel) {
         const char* text;
         std::string written;
     } cases[] = {
-        {RotatorModel::Azimuth, "045", stx("AG45")},
-        {RotatorModel::Azimuth, "abc", stx("AG0")},
-        {RotatorModel::Combo, "045", stx("AG0450")},
-        {RotatorModel::KoltUsb, "45", "M045\r\n"},
+        {RotatorModel::Azimuth, "045", stx("AG45")}, {RotatorModel::Azimuth, "abc", stx("AG0")},
+        {RotatorModel::Combo, "045", stx("AG0450")}, {RotatorModel::KoltUsb, "45", "M045\r\n"},
         {RotatorModel::KoltUsb, "400", "M040\r\n"},
     };
     for (const auto& c : cases) {

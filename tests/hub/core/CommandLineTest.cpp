@@ -38,10 +38,8 @@ TEST(CommandLineTest, ReadsTheOptions) {
 }
 
 TEST(CommandLineTest, RefusesWhatItCannotUse) {
-    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--home"},
-                                                {"--home="},
-                                                {"--bogus"},
-                                                {"stray"}}) {
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--home"}, {"--home="}, {"--bogus"}, {"stray"}}) {
         EXPECT_NE(parseHubCommandLine(bad).error, "") << bad.front();
     }
 }

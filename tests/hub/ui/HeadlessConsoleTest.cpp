@@ -20,9 +20,9 @@ TEST_F(HeadlessConsoleTest, LinesActOnTheControlsOfTheWindows) {
         const char* written;
         const char* reply;
     } cases[] = {
-        {"120", "M120\r\n", ""},        {"  AZ 45 ", "M045\r\n", ""},
-        {"el 30", "N030\r\n", ""},      {"stop", "A\r\n", ""},
-        {"stop el", "S\r\n", ""},       {"", "", ""},
+        {"120", "M120\r\n", ""},           {"  AZ 45 ", "M045\r\n", ""},
+        {"el 30", "N030\r\n", ""},         {"stop", "A\r\n", ""},
+        {"stop el", "S\r\n", ""},          {"", "", ""},
         {"az x", "", "not a number: x\n"},
     };
     for (const auto& c : cases) {
