@@ -15,6 +15,7 @@
 #include "platform/qt/QtProcesses.h"
 #include "platform/qt/QtSerialPort.h"
 #include "support/ChildProcess.h"
+#include "support/LinkSettings.h"
 #include "support/QtWait.h"
 #include "support/TempDir.h"
 
@@ -36,13 +37,8 @@ class HubWithSimulatorTest : public ::testing::Test {
     }
 
     HubApplication& startHub(RotatorModel model, const char* azPort, const char* elPort) {
+        test::writeLinkSettings(home.path(), model, azPort, elPort);
         ProfileFile ini(home / "koltvcom.ini");
-        ini.writeString("Prosistel", "Model", std::to_string(static_cast<int>(model)));
-        ini.writeString("KOLTWIN", "Auto Run", "1");
-        ini.writeString("AZIMUTH", "COM", azPort);
-        ini.writeString("ELEVATION", "COM", elPort);
-        ini.writeString("AZIMUTH", "REFRESH", "1");
-        ini.writeString("ELEVATION", "REFRESH", "1");
         ini.writeString("AZIMUTH", "TRACE", "1");
         ini.writeString("Graphic", "Active", "0");
         hub = std::make_unique<HubApplication>(

@@ -7,9 +7,9 @@
 #include <cmath>
 #include <memory>
 
-#include "platform/ProfileFile.h"
 #include "sim/SimUnit.h"
 #include "support/HubOnFakes.h"
+#include "support/LinkSettings.h"
 
 namespace kolt {
 namespace {
@@ -36,13 +36,7 @@ class HubWithSimulatedUnitTest : public ::testing::Test, public test::HubOnFakes
         return unit;
     }
     void startWith(RotatorModel model, const char* azPort, const char* elPort) {
-        ProfileFile ini(home / "koltvcom.ini");
-        ini.writeString("Prosistel", "Model", std::to_string(static_cast<int>(model)));
-        ini.writeString("KOLTWIN", "Auto Run", "1");
-        ini.writeString("AZIMUTH", "COM", azPort);
-        ini.writeString("ELEVATION", "COM", elPort);
-        ini.writeString("AZIMUTH", "REFRESH", "1");
-        ini.writeString("ELEVATION", "REFRESH", "1");
+        test::writeLinkSettings(home.path(), model, azPort, elPort);
         reset();
         hub->start();
     }
