@@ -28,8 +28,8 @@ TEST(SimProcessTest, HelpAndMistakes) {
 
 TEST(SimProcessTest, AnswersOnItsLinkAndRemovesItOnSigterm) {
     test::TempDir dir;
-    ChildProcess sim(KOLTSIM_PATH, {"--com", "7", "--port-dir", dir.path().string(), "--azimuth",
-                                    "33"});
+    ChildProcess sim(KOLTSIM_PATH,
+                     {"--com", "7", "--port-dir", dir.path().string(), "--azimuth", "33"});
     ASSERT_TRUE(sim.waitForOutput("linked as " + (dir / "com7").string()));
     const int fd = ::open((dir / "com7").c_str(), O_RDWR | O_NOCTTY);
     ASSERT_GE(fd, 0);

@@ -25,6 +25,7 @@ std::string HeadlessConsole::handleLine(std::string_view line) {
     const std::string& first = words[0];
     auto preset = [](TextBox& box, const std::string& value) -> std::string {
         if (!isNumericText(value)) return "not a number: " + value + "\n";
+        if (!box.reachable()) return "that axis is not in use with this rotator\n";
         box.text = value;
         box.pressEnter();
         return {};

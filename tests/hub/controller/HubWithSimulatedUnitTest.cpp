@@ -20,9 +20,10 @@ using sim::UnitOptions;
 
 class HubWithSimulatedUnitTest : public ::testing::Test, public test::HubOnFakes {
   protected:
-    SimUnit& attach(int port, UnitKind kind, double startAzimuth = 0) {
+    SimUnit& attach(int port, UnitKind kind, double startAzimuth = 0, int garbageEvery = 0) {
         UnitOptions o;
         o.kind = kind;
+        o.garbageEvery = garbageEvery;
         o.speed = 10;
         o.startAzimuth = startAzimuth;
         units.push_back(std::make_unique<SimUnit>(o));
@@ -125,6 +126,24 @@ TEST_F(HubWithSimulatedUnitTest, TheKoltUsbUnitIsIdentifiedThenPolled) {
     loop.advance(3000);
     EXPECT_EQ(unit.azimuth().position, stoppedAt);
     EXPECT_GT(stoppedAt, 0);
+}
+
+TEST_F(HubWithSimulatedUnitTest, StrayBytesBetweenTheAnswersDoNotLoseTheLink) {
+    for (const UnitKind kind : {UnitKind::Azimuth, UnitKind::Combo, UnitKind::KoltUsb}) {
+        units.clear();
+        serial.removeDevice(1);
+        attach(1, kind, 50, 2);  // every second answer comes after noise
+        const RotatorModel model = kind == UnitKind::Azimuth ? RotatorModel::Azimuth
+                                   : kind == UnitKind::Combo ? RotatorModel::Combo
+                                                             : RotatorModel::KoltUsb;
+        startWith(model, "1", "NONE");
+        loop.advance(3000);
+        presetAzimuth("080");
+        loop.advance(8000);
+        EXPECT_EQ(state().azimuth, 80) << static_cast<int>(kind);
+        EXPECT_EQ(state().azPortOpen, 1);
+        EXPECT_LE(state().rxAz.size(), 64u);
+    }
 }
 
 TEST_F(HubWithSimulatedUnitTest, ASilentUnitLeavesTheHubPollingAndRunning) {

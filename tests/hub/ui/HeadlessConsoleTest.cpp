@@ -34,6 +34,10 @@ TEST_F(HeadlessConsoleTest, LinesActOnTheControlsOfTheWindows) {
     EXPECT_EQ(taken(5), "M115\r\n");
     EXPECT_NE(console.handleLine("turn"), "");
     EXPECT_EQ(taken(5), "");
+    state().firmwareFlags[1] = 0;  // a unit without its elevation axis
+    useModel(RotatorModel::KoltUsb);
+    EXPECT_EQ(console.handleLine("el 10"), "that axis is not in use with this rotator\n");
+    EXPECT_EQ(taken(5), "");
     console.handleLine("exit");
     EXPECT_TRUE(loop.exited());
 }
