@@ -88,6 +88,14 @@ ControllerLink::ControllerLink(RotatorState& state, MainWindow& mainWindow,
     ports_.MSComcombo->setEventHandler([this](int code) { comboPortEvent(code); });
 }
 
+// The ports and timers outlive the link; nothing may call it once it is gone.
+ControllerLink::~ControllerLink() {
+    for (Timer* t : {timers_.TmrAz.get(), timers_.TmrEl.get(), timers_.TmrCombo.get()})
+        t->setHandler(nullptr);
+    for (SerialPort* p : {ports_.MSComAz.get(), ports_.MSComEL.get(), ports_.MSComcombo.get()})
+        p->setEventHandler(nullptr);
+}
+
 void ControllerLink::send(std::string_view text, int& channel) {
     if (state_.comboModel) {
         comboSend(text, channel);

@@ -22,6 +22,7 @@ class ControllerLink {
     ControllerLink(RotatorState& state, MainWindow& mainWindow, AntennaWindow& antennaWindow,
                    HubTimers& timers, TraceLog& trace, SerialControls& ports,
                    ControllerPorts& portControl, AntennaDisplay& display, const EventLoop& clock);
+    ~ControllerLink();
     ControllerLink(const ControllerLink&) = delete;
     ControllerLink& operator=(const ControllerLink&) = delete;
 

@@ -40,6 +40,12 @@ PointingControl::PointingControl(RotatorState& state, MainWindow& mainWindow,
     wireEntryPoints();
 }
 
+// The timers outlive this module; nothing may call it once it is gone.
+PointingControl::~PointingControl() {
+    timers_.tmrPersist->setHandler(nullptr);
+    timers_.Tmr_Preset->setHandler(nullptr);
+}
+
 void PointingControl::wireEntryPoints() {
     main_.txtPreAz.onEnter = [this] { goAzimuth(); };
     main_.txtPreEl.onEnter = [this] { goElevation(); };

@@ -15,6 +15,7 @@ class PointingControl {
   public:
     PointingControl(RotatorState& state, MainWindow& mainWindow, AntennaWindow& antennaWindow,
                     HubTimers& timers, TraceLog& trace, ControllerLink& link, Dialogs& dialogs);
+    ~PointingControl();
     PointingControl(const PointingControl&) = delete;
     PointingControl& operator=(const PointingControl&) = delete;
 
