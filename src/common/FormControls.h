@@ -29,9 +29,19 @@ enum class WindowState { Normal, Minimized, Maximized };
 // Geometry in twips, the unit the form layouts are written in.
 inline constexpr int kTwipsPerPixel = 15;
 
+// A control's place on its form, in twips.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
 struct Control {
     bool enabled = true;
     bool visible = true;
+    Rect rect;
     // Only a control the operator can reach reacts to a click.
     bool reachable() const { return enabled && visible; }
 };
@@ -106,6 +116,7 @@ struct ListControl : Control {
 struct MenuItem : Control {
     std::string caption;
     std::string shortcut;  // as Qt's key sequence text, "Ctrl+X"
+    bool checkable = false;
     bool checked = false;
     Handler onClick;
     void click() const {

@@ -26,7 +26,12 @@ HubApplication::HubApplication(HubPlatform platform, HubOptions options)
                        ToolLaunch{options_.programFolder, options_.home, options_.portDir}),
       link_(state_, mainWindow_, antennaWindow_, timers_, trace_, ports_, controllerPorts_,
             display_, platform_.loop),
-      pointing_(state_, mainWindow_, antennaWindow_, timers_, trace_, link_, platform_.dialogs) {
+      pointing_(state_, mainWindow_, antennaWindow_, timers_, trace_, link_, platform_.dialogs),
+      memories_(state_, settings_, ini_, mainWindow_, antennaWindow_, timers_, pointing_,
+                platform_.dialogs, platform_.loop),
+      antennas_(state_, ini_, antennaWindow_, display_),
+      windowControl_(state_, ini_, mainWindow_, antennaWindow_, digital_, timers_, display_,
+                     memories_, antennas_, controllerPorts_) {
     tray1_.tip = "KOLTVCOM 1";
     wireHandlers();
 }
@@ -37,6 +42,10 @@ void HubApplication::wireHandlers() {
         hideMainWindowToTray();
         return false;
     };
+    mainWindow_.onTabChange = [this](int from, int to) { tabChanged(from, to); };
+    mainWindow_.cmdSave.onClick = [this] { saveButtonClicked(); };
+    tray1_.onLeftButton = [this] { trayLeftButton(); };
+    tray1_.onRestore = [this] { hideMainWindowToTray(); };
     antennaWindow_.mnuExit.onClick = [this] { exitHub(); };
     antennaWindow_.form.onCloseRequest = [this] { return closeAntennaWindow(); };
     controllerPorts_.hooks.stopBothAxes = [this] {
@@ -154,20 +163,26 @@ void HubApplication::fillLists() {
 void HubApplication::scanSerialPorts() {
     controllerPorts_.scanPorts(PortListOwner::MainWindow);
 }
-void HubApplication::loadAntennaTable() {}
+void HubApplication::loadAntennaTable() {
+    antennas_.load();
+}
 void HubApplication::loadWinTestSettings() {}
 void HubApplication::loadDxLogSettings() {}
 
 void HubApplication::loadMainSettings() {
     SettingsTargets targets{state_, settings_, timers_, mainWindow_, rotorSetup_, trace_};
     kolt::loadMainSettings(ini_, targets);
+    memories_.loadParkingCaptions();
+    memories_.loadAutoParking();
 }
 
 void HubApplication::loadN1mmSettings() {}
 void HubApplication::loadRemoteSites() {}
 void HubApplication::loadAzimuthDialAppearance() {}
 void HubApplication::loadElevationDialAppearance() {}
-void HubApplication::loadMemoryButtons() {}
+void HubApplication::loadMemoryButtons() {
+    memories_.loadMemoryButtons();
+}
 void HubApplication::loadBoardSettings() {}
 void HubApplication::fillAzimuthalMapMenu() {}
 
@@ -179,7 +194,10 @@ void HubApplication::traceVersion() {
     }
 }
 
-void HubApplication::setDialCaption() {}
+void HubApplication::setDialCaption() {
+    windowControl_.ensureLoaded(firstStart_);
+    windowControl_.setDialCaption();
+}
 
 void HubApplication::showTrayIcon() {
     tray1_.inTray = true;
@@ -257,9 +275,23 @@ void HubApplication::letEventsRun() {
     platform_.loop.pause(1);
 }
 
-void HubApplication::openWinTestLink() {}
-void HubApplication::layOutAntennaWindow() {}
-void HubApplication::loadAutoParkingCountdown() {}
+void HubApplication::openWinTestLink() {
+    // The WinTest link is not enabled: its menu items stay hidden.
+    for (MenuItem* m : {&antennaWindow_.mnuFocusWinTest, &antennaWindow_.mnuWinTestMessages,
+                        &antennaWindow_.mnuWinTestSeparator}) {
+        m->visible = false;
+    }
+}
+
+void HubApplication::layOutAntennaWindow() {
+    windowControl_.layOut();
+    controllerPorts_.applyModel();
+}
+
+void HubApplication::loadAutoParkingCountdown() {
+    // No parking before a tracking program has pointed the antenna once.
+    state_.autoParkingIdle = settings_.autoParkingDelay;
+}
 
 void HubApplication::createVirtualPortAtStart() {
     if (!state_.createAtStartup) return;
@@ -282,15 +314,41 @@ void HubApplication::hideMainWindowToTray() {
 void HubApplication::graphicBoxClicked() {
     const bool on = mainWindow_.chkGraphic.value;
     ini_.writeString("Graphic", "Active", on ? "1" : "0");
+    if (on) windowControl_.ensureLoaded(firstStart_);
     antennaWindow_.form.visible = on;
+    if (on) memories_.showMemoryButtons();
 }
 
-void HubApplication::saveAntennaWindowPosition() {
-    const FormState& f = antennaWindow_.form;
-    ini_.writeString("Graphic", "Left", std::to_string(f.left));
-    ini_.writeString("Graphic", "Top", std::to_string(f.top));
-    ini_.writeString("Graphic", "Width", std::to_string(f.width));
-    ini_.writeString("Graphic", "Height", std::to_string(f.height));
+void HubApplication::trayLeftButton() {
+    FormState& f = antennaWindow_.form;
+    if (f.windowState == WindowState::Minimized) {
+        f.windowState = WindowState::Normal;
+        f.visible = true;
+    } else {
+        f.windowState = WindowState::Minimized;
+    }
+}
+
+void HubApplication::tabChanged(int from, int to) {
+    static constexpr std::array<int, MainWindow::kTabCount> helpContexts = {1600, 1100, 1200,
+                                                                            1300, 1400, 1500};
+    mainWindow_.helpContext = helpContexts[static_cast<std::size_t>(to)];
+    if (from >= 1 && from <= 3) saveTabSettings();
+}
+
+void HubApplication::saveTabSettings() {
+    // The rotor tab; the other tabs' keys belong to the features behind them.
+    const MainWindow& m = mainWindow_;
+    ini_.writeString("KOLTWIN", "Auto Run", m.chkOpenPorts.value ? "1" : "0");
+    ini_.writeString("AZIMUTH", "COM", m.cmbAzPort.text);
+    ini_.writeString("ELEVATION", "COM", m.cmbElPort.text);
+    ini_.writeString("Prosistel", "Model", std::to_string(static_cast<int>(state_.model)));
+}
+
+void HubApplication::saveButtonClicked() {
+    saveTabSettings();
+    tray1_.inTray = true;
+    mainWindow_.form.visible = false;
 }
 
 bool HubApplication::closeAntennaWindow() {
@@ -301,7 +359,7 @@ bool HubApplication::closeAntennaWindow() {
 
 void HubApplication::exitHub() {
     state_.quitting = true;
-    if (antennaWindow_.form.windowState == WindowState::Normal) saveAntennaWindowPosition();
+    if (antennaWindow_.form.windowState == WindowState::Normal) windowControl_.savePosition();
     platform_.loop.exitNow(0);
 }
 

@@ -16,7 +16,10 @@
 #include "hub/core/SettingsFile.h"
 #include "hub/core/TraceLog.h"
 #include "hub/ui/AntennaDisplay.h"
+#include "hub/ui/AntennaSelection.h"
 #include "hub/ui/AntennaWindow.h"
+#include "hub/ui/AntennaWindowControl.h"
+#include "hub/ui/Memories.h"
 #include "platform/Dialogs.h"
 #include "platform/EventLoop.h"
 #include "platform/Network.h"
@@ -74,11 +77,16 @@ class HubApplication {
     HubTimers& timers() { return timers_; }
     TraceLog& trace() { return trace_; }
     TrayIcon& trayIcon() { return tray1_; }
+    TrayIcon& secondTrayIcon() { return tray2_; }
     SerialControls& serialControls() { return ports_; }
     ControllerPorts& controllerPorts() { return controllerPorts_; }
     ControllerLink& controllerLink() { return link_; }
     PointingControl& pointing() { return pointing_; }
     AntennaDisplay& display() { return display_; }
+    DigitalAzimuthWindow& digitalAzimuth() { return digital_; }
+    MemoriesAndParking& memories() { return memories_; }
+    AntennaSelection& antennas() { return antennas_; }
+    AntennaWindowControl& antennaControl() { return windowControl_; }
     const PortDirectory& portDirectory() const { return portDirectory_; }
     const std::filesystem::path& home() const { return options_.home; }
     bool firstStart() const { return firstStart_; }
@@ -86,9 +94,12 @@ class HubApplication {
   private:
     void wireHandlers();
     void hideMainWindowToTray();
-    void saveAntennaWindowPosition();
     bool closeAntennaWindow();
     void graphicBoxClicked();
+    void trayLeftButton();
+    void tabChanged(int from, int to);
+    void saveTabSettings();
+    void saveButtonClicked();
 
     // The start steps, in their order.
     void setInitialValues();
@@ -146,6 +157,10 @@ class HubApplication {
     ControllerPorts controllerPorts_;
     ControllerLink link_;
     PointingControl pointing_;
+    DigitalAzimuthWindow digital_;
+    MemoriesAndParking memories_;
+    AntennaSelection antennas_;
+    AntennaWindowControl windowControl_;
     bool firstStart_ = false;
     std::vector<std::string> stepsRun_;
 };

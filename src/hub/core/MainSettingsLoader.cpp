@@ -66,11 +66,6 @@ std::int16_t i16(int v) {
     return static_cast<std::int16_t>(v);
 }
 
-// The numbers of the memories and parking are written with one leading blank.
-std::string blankNumber(int v) {
-    return v < 0 ? std::to_string(v) : " " + std::to_string(v);
-}
-
 // After the elevation port is known, the start-up choices are shown in the
 // main window and the rotor setup dialog.
 void copyToForms(Targets& t) {
@@ -132,7 +127,7 @@ void addMemoryRows(std::vector<SettingRow>& rows) {
                  [i](Targets& t, const std::string& v) { t.settings.memoryNames[i] = v; }));
         // An angle out of range in the file is 0 in memory; the file keeps it.
         rows.push_back(number(
-            "Memory", "Angle-" + number1, blankNumber(40 * n + 30), true,
+            "Memory", "Angle-" + number1, blankNumberText(40 * n + 30), true,
             [i](Targets& t, int v) {
                 t.settings.memoryAngles[i] = i16(v >= 0 && v <= 360 ? v : 0);
             },
@@ -148,16 +143,16 @@ std::vector<SettingRow> buildTable() {
         flag("General", "QUICK EXIT", true, wb,
              [](Targets& t, bool v) { t.settings.quickExit = v; }),
         number(
-            "General", "Azimuth Parking", blankNumber(0), wb,
+            "General", "Azimuth Parking", blankNumberText(0), wb,
             [](Targets& t, int v) { t.settings.azimuthParking = i16(v); }, leading),
         number(
-            "General", "Elevation Parking", blankNumber(0), wb,
+            "General", "Elevation Parking", blankNumberText(0), wb,
             [](Targets& t, int v) { t.settings.elevationParking = i16(v); }, leading),
         number(
             "General", "Auto Parking", "0", wb,
             [](Targets& t, int v) { t.settings.autoParking = v == 1; }, leading),
         number(
-            "General", "Auto Parking Timer", blankNumber(0), wb,
+            "General", "Auto Parking Timer", blankNumberText(0), wb,
             [](Targets& t, int v) { t.settings.autoParkingDelay = v; }, leading, Width::Int32),
         flag("General", "Force to Display Only Azimuth", false, wb,
              [](Targets& t, bool v) { t.state.forceAzimuthOnly = v; }),

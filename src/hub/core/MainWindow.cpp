@@ -5,6 +5,12 @@ namespace kolt {
 MainWindow::MainWindow() {
     form.caption = "KOLT-Virtual COM";
     form.visible = true;
+    form.width = 7800;
+    form.height = 5400;
+    tabCaptions = {"Rotor", "Virtual COM", "Emulation", "IP Setup", "Loggers", "Save"};
+    // The tabs whose features are still to come stay greyed.
+    tabEnabled = {true, false, false, false, false, true};
+    helpContext = 1600;
     txtPreAz.maxLength = 3;
     txtPreEl.maxLength = 3;
     cmdStopPreAz.caption = "X";

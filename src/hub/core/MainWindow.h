@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <string>
 
 #include "common/FormControls.h"
 #include "hub/core/LogBox.h"
@@ -19,6 +21,21 @@ struct MainWindow {
 
     FormState form;
     int tabIndex = 0;
+    std::array<std::string, kTabCount> tabCaptions;
+    std::array<bool, kTabCount> tabEnabled{};
+    int helpContext = 0;
+    // The operator picks another tab.
+    std::function<void(int from, int to)> onTabChange;
+    void selectTab(int tab) {
+        if (tab < 0 || tab >= kTabCount || tab == tabIndex ||
+            !tabEnabled[static_cast<std::size_t>(tab)])
+            return;
+        const int from = tabIndex;
+        tabIndex = tab;
+        if (onTabChange) onTabChange(from, tab);
+    }
+    // Painting the window puts the keyboard into the azimuth preset box.
+    bool presetFocused = false;
 
     // Preset boxes, their stop buttons ("X"), the position labels and the
     // monitor box
@@ -68,6 +85,8 @@ struct MainWindow {
 struct TrayIcon {
     std::string tip;
     bool inTray = false;
+    Handler onLeftButton;  // mouse button 1 pressed on the icon
+    Handler onRestore;     // the icon's second handled event
 };
 
 }  // namespace kolt

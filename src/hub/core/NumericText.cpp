@@ -129,4 +129,8 @@ std::string plainNumberText(double value) {
     return buffer;
 }
 
+std::string blankNumberText(long long value) {
+    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
 }  // namespace kolt

@@ -35,4 +35,8 @@ bool isNumericText(std::string_view text);
 // The plain decimal text of a number: "123" for 123.0, "123.4" for 123.4.
 std::string plainNumberText(double value);
 
+// A number as the memories and parking store it: one leading blank when not
+// negative (" 70", " 0", "-5").
+std::string blankNumberText(long long value);
+
 }  // namespace kolt

@@ -63,6 +63,9 @@ struct RotatorState {
     // 999: no azimuth preset sent yet, so the first one always goes out.
     std::int16_t lastPresetAz = 999;
     std::int16_t persistTarget = 0;
+    // Seconds since a tracking program last pointed the antenna; the antenna
+    // parks when this reaches the auto-parking delay.
+    std::int32_t autoParkingIdle = 0;
     std::int16_t activeAntenna = 0;
     std::array<AntennaRecord, 5> antennas{};
 

@@ -29,13 +29,13 @@ void AntennaDisplay::updateAzimuth() {
 
     window_.AG_Az.needle[0] = b;
     main_.ddeAzimuth = "RA:" + std::to_string(b);
-    window_.AG_Az.sectorStart[0] = b - 20;
+    window_.AG_Az.setSectorStart(0, b - 20);
     if (antenna.bidirectional) {
         window_.AG_Az.needleCount = 3;
         int back = b + 180;
         if (back > 359) back = b - 180;
         window_.AG_Az.needle[2] = back;
-        window_.AG_Az.sectorStart[1] = back - 20;
+        window_.AG_Az.setSectorStart(1, back - 20);
         state_.shownAzimuth = toInt16(back);
         main_.ddeAzimuth = "RA:" + std::to_string(back);
     } else {
