@@ -16,9 +16,8 @@
 #include "hub/core/HubApplication.h"
 #include "hub/core/HubPaths.h"
 #include "hub/ui/HeadlessConsole.h"
+#include "hub/ui/views/HubViews.h"
 #include "hub/ui/views/QtDialogs.h"
-#include "hub/ui/views/TraceWindowView.h"
-#include "hub/ui/views/ViewSync.h"
 #include "platform/HeadlessDialogs.h"
 #include "platform/qt/QtEventLoop.h"
 #include "platform/qt/QtNetwork.h"
@@ -90,13 +89,8 @@ int main(int argc, char** argv) {
         [&hub](const std::string& text) { hub.trace().logToMonitor(text); });
     loop.onTerminationSignal([&hub] { hub.exitHub(); });
 
-    std::unique_ptr<ViewSync> viewSync;
-    std::unique_ptr<TraceWindowView> traceView;
-    if (!headless) {
-        viewSync = std::make_unique<ViewSync>();
-        traceView = std::make_unique<TraceWindowView>(hub.trace().window());
-        viewSync->add([&traceView] { traceView->sync(); });
-    }
+    std::unique_ptr<HubViews> views;
+    if (!headless) views = std::make_unique<HubViews>(hub);
 
     // Headless, the position the dials would show is printed when it changes and
     // the operator types what the windows would take.

@@ -381,8 +381,10 @@ void ControllerPorts::applyModel() {
     // own preset box below the azimuth dial when there is no elevation.
     const bool el = state_.elevationShown;
     const bool az = m != RotatorModel::Elevation;
-    main_.txtPreEl.visible = main_.cmdStopPreEl.visible = main_.lblEL.visible = el;
-    main_.txtPreAz.visible = main_.cmdStopPreAz.visible = main_.lblAZ.visible = az;
+    main_.txtPreEl.visible = main_.cmdGoPreEl.visible = main_.cmdStopPreEl.visible =
+        main_.lblEL.visible = el;
+    main_.txtPreAz.visible = main_.cmdGoPreAz.visible = main_.cmdStopPreAz.visible =
+        main_.lblAZ.visible = az;
     antenna_.AG_EL.visible = antenna_.cmdPresetEl.visible = antenna_.CmdStopEl.visible = el;
     antenna_.txtPreset.visible = antenna_.cmdGo.visible = antenna_.CmdStop.visible = !el;
     antenna_.mnuRemote.visible = m == RotatorModel::RemoteTcp;

@@ -49,6 +49,8 @@ PointingControl::~PointingControl() {
 void PointingControl::wireEntryPoints() {
     main_.txtPreAz.onEnter = [this] { goAzimuth(); };
     main_.txtPreEl.onEnter = [this] { goElevation(); };
+    main_.cmdGoPreAz.onClick = [this] { goAzimuth(); };
+    main_.cmdGoPreEl.onClick = [this] { goElevation(); };
     antenna_.txtPreset.onEnter = [this] { presetFromAntennaWindow(); };
     antenna_.cmdGo.onClick = [this] { presetFromAntennaWindow(); };
     antenna_.cmdPresetAz.onClick = [this] {

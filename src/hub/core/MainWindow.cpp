@@ -13,6 +13,8 @@ MainWindow::MainWindow() {
     helpContext = 1600;
     txtPreAz.maxLength = 3;
     txtPreEl.maxLength = 3;
+    cmdGoPreAz.caption = "GO";
+    cmdGoPreEl.caption = "GO";
     cmdStopPreAz.caption = "X";
     cmdStopPreEl.caption = "X";
     lblAzBusy.caption = "Az Busy";

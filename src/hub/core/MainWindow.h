@@ -41,6 +41,8 @@ struct MainWindow {
     // monitor box
     TextBox txtPreAz;
     TextBox txtPreEl;
+    Button cmdGoPreAz;  // "GO"
+    Button cmdGoPreEl;
     Button cmdStopPreAz;
     Button cmdStopPreEl;
     Label lblAZ;

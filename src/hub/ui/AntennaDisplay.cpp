@@ -57,6 +57,9 @@ void AntennaDisplay::updateElevation() {
         state_.shownElevation = toInt16(v);
         window_.AG_EL.needle[0] = v;
         main_.ddeElevation = "RE:" + std::to_string(v);
+        // This update remembers the elevation it drew, so the azimuth update that
+        // follows sees no change: the title takes the new elevation here.
+        if (state_.elevationShown) setTitle(activeAntennaRecord(state_).bearing);
     }
     state_.lastDrawn[1] = state_.displayElevation;
 }

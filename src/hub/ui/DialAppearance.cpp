@@ -80,8 +80,8 @@ DialAppearance azimuthDialAppearance() {
     };
     a.tics = {
         // The rose: cardinal points, then the points between them.
-        wedges(0, 270, 0.52, Rgb{96, 108, 128}),
-        wedges(45, 315, 0.34, Rgb{170, 178, 192}),
+        wedges(0, 270, 0.34, Rgb{96, 108, 128}),
+        wedges(45, 315, 0.22, Rgb{170, 178, 192}),
         tics(0, 355, 5, 0.90, 0.94, 1),
         tics(0, 350, 10, 0.87, 0.95, 1.5),
         labelled(tics(0, 330, 30, 0.84, 0.95, 3), 0.73),
@@ -89,9 +89,9 @@ DialAppearance azimuthDialAppearance() {
     DialCaption caption;
     caption.fontId = 0;
     caption.x = 0.5;
-    caption.y = 0.66;
+    caption.y = 0.71;
     a.captions = {caption};
-    a.fonts = {font(22, false), font(13, true)};
+    a.fonts = {font(22, false), font(19, true)};
     a.needles = {
         needle(Rgb{204, 32, 32}, 0.82, "Pointer", 9),
         needle(Rgb{20, 140, 70}, 0.92, "Line", 2.5),
@@ -113,10 +113,10 @@ DialAppearance elevationDialAppearance() {
     DialCaption caption;
     caption.fontId = 0;
     caption.x = 0.5;
-    caption.y = 0.68;
+    caption.y = 0.9;
     caption.text = "Elevation";
     a.captions = {caption};
-    a.fonts = {font(20, false), font(13, true)};
+    a.fonts = {font(26, false), font(19, true)};
     a.needles = {
         needle(Rgb{204, 32, 32}, 0.82, "Pointer", 9),
         needle(Rgb{20, 140, 70}, 0.92, "Line", 2.5),

@@ -70,7 +70,7 @@ struct DialCaption {
 struct DialFont {
     std::string name = "DejaVu Sans";
     bool bold = false;
-    float size = 10;  // points on a dial 400 pixels across
+    float size = 10;  // pixels on a dial 600 pixels across
 };
 
 struct DialNeedle {

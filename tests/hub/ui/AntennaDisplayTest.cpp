@@ -36,6 +36,50 @@ TEST_F(AntennaDisplayTest, ABidirectionalAntennaShowsItsBackDirection) {
     EXPECT_EQ(window.AG_Az.needle[2], 90);
     EXPECT_EQ(state.shownAzimuth, 90);
     EXPECT_EQ(main.ddeAzimuth, "RA:90");
+    // Both ends highlighted from 20 degrees before them.
+    EXPECT_EQ(window.AG_Az.sectorStart(0), 250);
+    EXPECT_EQ(window.AG_Az.sectorStart(1), 70);
+    EXPECT_TRUE(window.AG_Az.sectorShown(1));
+    a.bidirectional = false;
+    a.rotorAzimuth = 10;
+    display.updateAzimuth();
+    EXPECT_EQ(window.AG_Az.needleCount, 2);
+    EXPECT_EQ(window.AG_Az.sectorStart(0), -10);
+    EXPECT_FALSE(window.AG_Az.sectorShown(1));
+}
+
+TEST_F(AntennaDisplayTest, ANewElevationReachesTheTitleWhileTheAzimuthStays) {
+    // The order the link reports a position in: azimuth first, then elevation.
+    state.elevationShown = true;
+    AntennaRecord& a = activeAntennaRecord(state);
+    a.name = "Beam";
+    a.rotorAzimuth = 135;
+    for (int poll = 0; poll < 3; ++poll) {
+        display.updateAzimuth();
+        state.displayElevation = 30;
+        display.updateElevation();
+    }
+    EXPECT_EQ(window.form.caption, "Beam @ 135º | 30º");
+    EXPECT_EQ(window.AG_EL.needle[0], 30);
+}
+
+TEST_F(AntennaDisplayTest, WithElevationShownAChangeOfElevationAloneRedrawsTheTitle) {
+    state.elevationShown = true;
+    AntennaRecord& a = activeAntennaRecord(state);
+    a.name = "Beam";
+    a.rotorAzimuth = 120;
+    display.updateAzimuth();
+    EXPECT_EQ(window.form.caption, "Beam @ 120º | 0º");
+    state.displayElevation = 45;
+    display.updateAzimuth();
+    EXPECT_EQ(window.form.caption, "Beam @ 120º | 45º");
+    window.form.caption = "untouched";
+    display.updateAzimuth();  // nothing changed
+    EXPECT_EQ(window.form.caption, "untouched");
+    state.elevationShown = false;
+    state.displayElevation = 50;
+    display.updateAzimuth();  // without elevation shown the elevation does not count
+    EXPECT_EQ(window.form.caption, "untouched");
 }
 
 TEST_F(AntennaDisplayTest, AnUnchangedBearingIsNotDrawnAgain) {

@@ -103,8 +103,8 @@ TEST(DialScaleTest, ValuesAndAnglesOnBothDials) {
         double angle;
         double value;
     } cases[] = {
-        {&az, 0, 0},    {&az, 90, 90},   {&az, 359, 359},  {&az, -90, 270},
-        {&el, -90, 0},  {&el, 0, 90},    {&el, 90, 180},   {&el, 45, 135},
+        {&az, 0, 0},     {&az, 90, 90}, {&az, 359, 359}, {&az, -90, 270},
+        {&el, -90, 0},   {&el, 0, 90},  {&el, 90, 180},  {&el, 45, 135},
         {&el, 170, 180}, {&el, 190, 0},  // below the arc: the nearer end
     };
     for (const auto& c : cases)

@@ -28,7 +28,7 @@ TEST_F(AntennaWindowControlTest, TheDialCaptionFollowsTheModelAndGrowsWithTheDia
         bool winTest;
         const char* caption;
     } cases[] = {
-        {RotatorModel::KoltUsb, false, "Unit-7"},  {RotatorModel::ZebSe, false, "ZEBX"},
+        {RotatorModel::KoltUsb, false, "Unit-7"},   {RotatorModel::ZebSe, false, "ZEBX"},
         {RotatorModel::RemoteTcp, false, "Remote"}, {RotatorModel::Azimuth, false, "Tower"},
         {RotatorModel::KoltUsb, true, "Tower"},
     };
@@ -156,10 +156,14 @@ TEST_F(AntennaWindowControlTest, DisplayOnlyAzimuthPerModel) {
         bool elevationAxis;
         bool shown;
     } cases[] = {
-        {RotatorModel::AzimuthElevation, false, true}, {RotatorModel::Azimuth, false, false},
-        {RotatorModel::Elevation, false, false},       {RotatorModel::Combo, false, true},
-        {RotatorModel::RemoteTcp, false, true},        {RotatorModel::ZebSe, false, false},
-        {RotatorModel::ZebSe, true, true},             {RotatorModel::KoltUsb, false, false},
+        {RotatorModel::AzimuthElevation, false, true},
+        {RotatorModel::Azimuth, false, false},
+        {RotatorModel::Elevation, false, false},
+        {RotatorModel::Combo, false, true},
+        {RotatorModel::RemoteTcp, false, true},
+        {RotatorModel::ZebSe, false, false},
+        {RotatorModel::ZebSe, true, true},
+        {RotatorModel::KoltUsb, false, false},
         {RotatorModel::KoltUsb, true, true},
     };
     for (const auto& c : cases) {

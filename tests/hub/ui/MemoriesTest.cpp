@@ -81,7 +81,7 @@ TEST_F(MemoriesTest, TheDialogRoundsAnglesAndRefusesThoseOutOfRange) {
         const char* typed;
         int stored;
     } angles[] = {{"400", 0}, {"359.5", 360}, {" 45x", 45}, {"-1", 0},
-                  {"", 0},    {"180.5", 180}, {"abc", 0},  {"360", 360}};
+                  {"", 0},    {"180.5", 180}, {"abc", 0},   {"360", 360}};
     for (std::size_t i = 0; i < 8; ++i)
         d.txtAngle[i].text = angles[i].typed;
     d.txtMemory[0].text = "Europe";
@@ -192,14 +192,14 @@ TEST_F(MemoriesTest, ParkingInputBoxesInEnglishAndSpanish) {
         const char* title;
     } cases[] = {
         {0, &AntennaWindow::mnuSetParking, "Enter a new Azimuth Parking Value: ", "Parking Set"},
-        {0, &AntennaWindow::mnuSetParkingEl, "Enter a new Elevation Parking Value: ",
-         "Parking Set"},
-        {2, &AntennaWindow::mnuSetParking, "Introduce un nuevo valor de Parking Acimut: ",
-         "Puesta Parking"},
-        {2, &AntennaWindow::mnuSetParkingEl, "Introduce un nuevo valor de Parking Elevacion: ",
-         "Puesta Parking"},
-        {0, &AntennaWindow::mnuAutoParking, "Enter the timer for auto-parking: ",
-         "Parking Timer (0-999) in seconds"},
+        {0, &AntennaWindow::mnuSetParkingEl,
+         "Enter a new Elevation Parking Value: ", "Parking Set"},
+        {2, &AntennaWindow::mnuSetParking,
+         "Introduce un nuevo valor de Parking Acimut: ", "Puesta Parking"},
+        {2, &AntennaWindow::mnuSetParkingEl,
+         "Introduce un nuevo valor de Parking Elevacion: ", "Puesta Parking"},
+        {0, &AntennaWindow::mnuAutoParking,
+         "Enter the timer for auto-parking: ", "Parking Timer (0-999) in seconds"},
         {2, &AntennaWindow::mnuAutoParking,
          "Introduce el temporizador para realizar el auto-parking: ",
          "Temporizador para el auto parking automático (0-999 seg)"},
@@ -246,9 +246,8 @@ TEST_F(MemoriesTest, ParkingValuesAreCheckedStoredAndCaptioned) {
         (antenna().*c.item).click();
         EXPECT_EQ(settings().azimuthParking, c.azimuth) << c.answer.value_or("(cancel)");
         EXPECT_EQ(settings().elevationParking, c.elevation) << c.answer.value_or("(cancel)");
-        const MenuItem& caption = c.item == &AntennaWindow::mnuSetParkingEl
-                                      ? antenna().mnuParkEl
-                                      : antenna().mnuParkAz;
+        const MenuItem& caption =
+            c.item == &AntennaWindow::mnuSetParkingEl ? antenna().mnuParkEl : antenna().mnuParkAz;
         EXPECT_EQ(caption.caption, c.caption) << c.answer.value_or("(cancel)");
     }
     // A stored change writes all three parking keys with their blank.

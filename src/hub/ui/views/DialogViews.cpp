@@ -1,0 +1,216 @@
+#include "hub/ui/views/DialogViews.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "hub/ui/views/MainWindowView.h"
+#include "hub/ui/views/ViewHelpers.h"
+
+namespace kolt {
+
+FormDialog::FormDialog(FormState& form) : form_(form) {
+    resize(toPixels(form.width), toPixels(form.height));
+}
+
+void FormDialog::sync() {
+    binder_.sync();
+    if (windowTitle() != qs(form_.caption)) setWindowTitle(qs(form_.caption));
+    const bool wasVisible = isVisible();
+    if (isVisible() != form_.visible) setVisible(form_.visible);
+    if (!wasVisible && isVisible() && form_.centred && !centred_) {
+        centreOnScreen(*this);
+        centred_ = true;
+    }
+}
+
+void FormDialog::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    form_.requestClose();
+    sync();
+}
+
+bool FormDialog::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) form_.activate();
+    return QDialog::event(event);
+}
+
+namespace {
+
+QPushButton* pushButton(FormBinder& binder, Button& model) {
+    auto* b = new QPushButton;
+    binder.button(b, model);
+    return b;
+}
+
+QComboBox* combo(FormBinder& binder, ListControl& model, bool editable) {
+    auto* c = new QComboBox;
+    c->setEditable(editable);
+    binder.list(c, model);
+    return c;
+}
+
+QLineEdit* lineEdit(FormBinder& binder, TextBox& model) {
+    auto* e = new QLineEdit;
+    binder.text(e, model);
+    return e;
+}
+
+QCheckBox* checkBox(FormBinder& binder, CheckBox& model) {
+    auto* c = new QCheckBox;
+    binder.check(c, model);
+    return c;
+}
+
+}  // namespace
+
+RotorSetupView::RotorSetupView(RotorSetup& m) : FormDialog(m.form) {
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel("Model:"), 0, 0);
+    grid->addWidget(combo(binder_, m.cmbModel, false), 0, 1, 1, 2);
+    const auto portRow = [&](int row, Label& label, ListControl& list, Button& open) {
+        auto* l = new QLabel;
+        binder_.label(l, label);
+        grid->addWidget(l, row, 0);
+        grid->addWidget(combo(binder_, list, true), row, 1);
+        grid->addWidget(pushButton(binder_, open), row, 2);
+    };
+    portRow(1, m.lblAzPort, m.cmbAzPort, m.cmdAzOpen);
+    portRow(2, m.lblElPort, m.cmbElPort, m.cmdElOpen);
+    auto* remote = new QGroupBox("Remote Rotator");
+    binder_.control(remote, m.fraRemote);
+    auto* remoteBox = new QVBoxLayout(remote);
+    auto* sites = new QListWidget;
+    binder_.list(sites, m.lstRemoteSites);
+    remoteBox->addWidget(sites);
+    auto* remoteButtons = new QHBoxLayout;
+    remoteButtons->addWidget(pushButton(binder_, m.cmdConnect));
+    remoteButtons->addWidget(pushButton(binder_, m.cmdRemoteConfig));
+    remoteBox->addLayout(remoteButtons);
+    grid->addWidget(remote, 3, 0, 1, 3);
+    grid->addWidget(combo(binder_, m.cmbBoardAxes, false), 4, 1);
+    grid->addWidget(pushButton(binder_, m.cmdConfig), 4, 2);
+    grid->addWidget(checkBox(binder_, m.chkOpenPorts), 5, 0, 1, 3);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(pushButton(binder_, m.cmdSave));
+    buttons->addWidget(pushButton(binder_, m.cmdCancel));
+    grid->addLayout(buttons, 6, 0, 1, 3);
+    grid->setRowStretch(7, 1);
+    sync();
+}
+
+MemoryDialogView::MemoryDialogView(MemoryDialog& m) : FormDialog(m.form) {
+    setWindowModality(Qt::ApplicationModal);
+    auto* outer = new QVBoxLayout(this);
+    auto* frame = new QGroupBox;
+    auto* grid = new QGridLayout(frame);
+    for (int half = 0; half < 2; ++half) {
+        grid->addWidget(new QLabel("Memory"), 0, half * 2);
+        grid->addWidget(new QLabel("Angle"), 0, half * 2 + 1);
+        for (int row = 0; row < 4; ++row) {
+            const auto i = static_cast<std::size_t>(half * 4 + row);
+            grid->addWidget(lineEdit(binder_, m.txtMemory[i]), row + 1, half * 2);
+            QLineEdit* angle = lineEdit(binder_, m.txtAngle[i]);
+            angle->setMaximumWidth(50);
+            grid->addWidget(angle, row + 1, half * 2 + 1);
+        }
+    }
+    outer->addWidget(frame);
+    auto* buttons = new QHBoxLayout;
+    auto* help = new QLabel;
+    binder_.label(help, m.lblHelp);
+    buttons->addWidget(help);
+    buttons->addStretch();
+    QPushButton* ok = pushButton(binder_, m.cmdOK);
+    ok->setDefault(true);
+    buttons->addWidget(ok);
+    buttons->addWidget(pushButton(binder_, m.cmdCancel));
+    outer->addLayout(buttons);
+    sync();
+}
+
+AntennaSetupView::AntennaSetupView(AntennaSetupDialog& m) : FormDialog(m.form) {
+    setWindowModality(Qt::ApplicationModal);
+    auto* outer = new QVBoxLayout(this);
+    auto* frame = new QGroupBox("Antenna Selection");
+    auto* grid = new QGridLayout(frame);
+    int column = 1;
+    for (const char* heading : {"Name", "Offset", "Bidirectionability", "Limit"})
+        grid->addWidget(new QLabel(heading), 0, column++);
+    for (std::size_t i = 0; i < kAntennaItems; ++i) {
+        const int row = static_cast<int>(i) + 1;
+        grid->addWidget(checkBox(binder_, m.chkAnt[i]), row, 0);
+        grid->addWidget(lineEdit(binder_, m.txtName[i]), row, 1);
+        QLineEdit* offset = lineEdit(binder_, m.txtOffset[i]);
+        offset->setMaximumWidth(50);
+        grid->addWidget(offset, row, 2);
+        grid->addWidget(checkBox(binder_, m.chkBidirectional[i]), row, 3);
+        QLineEdit* limit = lineEdit(binder_, m.txtLimit[i]);
+        limit->setMaximumWidth(50);
+        grid->addWidget(limit, row, 4);
+    }
+    outer->addWidget(frame);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    QPushButton* ok = pushButton(binder_, m.cmdOK);
+    ok->setDefault(true);
+    buttons->addWidget(ok);
+    buttons->addWidget(pushButton(binder_, m.cmdCancel));
+    outer->addLayout(buttons);
+    sync();
+}
+
+DigitalAzimuthView::DigitalAzimuthView(DigitalAzimuthWindow& m)
+    : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint),
+      model_(m),
+      progress_(new QProgressBar) {
+    auto* box = new QVBoxLayout(this);
+    auto* big = new QLabel;
+    big->setAlignment(Qt::AlignCenter);
+    QFont font = big->font();
+    font.setPixelSize(48);
+    font.setBold(true);
+    big->setFont(font);
+    binder_.label(big, m.lblBig);
+    box->addWidget(big);
+    auto* small = new QLabel;
+    small->setAlignment(Qt::AlignCenter);
+    binder_.label(small, m.lblSmall);
+    box->addWidget(small);
+    progress_->setRange(0, 360);
+    progress_->setTextVisible(false);
+    box->addWidget(progress_);
+    setFixedSize(toPixels(m.form.width), toPixels(m.form.height));
+    auto* toggle = new QShortcut(QKeySequence("Ctrl+O"), this);
+    connect(toggle, &QShortcut::activated, this, [this] {
+        fireEvent(model_.onToggleKey);
+        sync();
+    });
+    sync();
+}
+
+void DigitalAzimuthView::sync() {
+    binder_.sync();
+    if (progress_->value() != model_.progressValue) progress_->setValue(model_.progressValue);
+    if (windowTitle() != qs(model_.form.caption)) setWindowTitle(qs(model_.form.caption));
+    if (isVisible() != model_.form.visible) setVisible(model_.form.visible);
+}
+
+void DigitalAzimuthView::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    model_.form.requestClose();
+    sync();
+}
+
+}  // namespace kolt

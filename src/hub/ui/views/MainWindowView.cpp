@@ -1,0 +1,210 @@
+#include "hub/ui/views/MainWindowView.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace kolt {
+
+void centreOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
+}
+
+MainWindowView::MainWindowView(MainWindow& model)
+    : model_(model), tabs_(new QTabWidget(this)), monitor_(new QPlainTextEdit(this)) {
+    MainWindow& m = model_;
+    auto* outer = new QVBoxLayout(this);
+
+    // Rotor
+    auto* rotor = new QWidget;
+    auto* rotorGrid = new QGridLayout(rotor);
+    auto* model0 = new QComboBox;
+    binder_.list(model0, m.cmbModel);
+    rotorGrid->addWidget(new QLabel("Model:"), 0, 0);
+    rotorGrid->addWidget(model0, 0, 1, 1, 2);
+    const auto portRow = [&](int row, Label& label, ListControl& list, Button& open) {
+        auto* l = new QLabel;
+        binder_.label(l, label);
+        auto* combo = new QComboBox;
+        combo->setEditable(true);
+        binder_.list(combo, list);
+        auto* b = new QPushButton;
+        binder_.button(b, open);
+        rotorGrid->addWidget(l, row, 0);
+        rotorGrid->addWidget(combo, row, 1);
+        rotorGrid->addWidget(b, row, 2);
+    };
+    portRow(1, m.lblAzPort, m.cmbAzPort, m.cmdAzOpen);
+    portRow(2, m.lblElPort, m.cmbElPort, m.cmdElOpen);
+    auto* axes = new QComboBox;
+    binder_.list(axes, m.cmbBoardAxes);
+    rotorGrid->addWidget(axes, 3, 1);
+    auto* openPorts = new QCheckBox;
+    binder_.check(openPorts, m.chkOpenPorts);
+    rotorGrid->addWidget(openPorts, 4, 0, 1, 2);
+    auto* config = new QPushButton;
+    binder_.button(config, m.cmdConfig);
+    rotorGrid->addWidget(config, 4, 2);
+    rotorGrid->setRowStretch(5, 1);
+    tabs_->addTab(rotor, {});
+
+    // Virtual COM
+    auto* vcom = new QWidget;
+    auto* vcomGrid = new QGridLayout(vcom);
+    auto* vcomList = new QComboBox;
+    vcomList->setEditable(true);
+    binder_.list(vcomList, m.cmbCOM);
+    vcomGrid->addWidget(new QLabel("Virtual port:"), 0, 0);
+    vcomGrid->addWidget(vcomList, 0, 1);
+    auto* del = new QPushButton;
+    binder_.button(del, m.cmdDelete);
+    vcomGrid->addWidget(del, 0, 2);
+    auto* runVcom = new QCheckBox;
+    binder_.check(runVcom, m.chkRunVCOM);
+    vcomGrid->addWidget(runVcom, 1, 0, 1, 3);
+    vcomGrid->setRowStretch(2, 1);
+    tabs_->addTab(vcom, {});
+
+    // Emulation
+    auto* emulation = new QWidget;
+    auto* emulationBox = new QVBoxLayout(emulation);
+    for (CheckBox& c : m.chkEmul) {
+        auto* box = new QCheckBox;
+        binder_.check(box, c);
+        emulationBox->addWidget(box);
+    }
+    emulationBox->addStretch();
+    tabs_->addTab(emulation, {});
+
+    // IP Setup
+    auto* ip = new QWidget;
+    auto* ipForm = new QFormLayout(ip);
+    auto* server = new QCheckBox;
+    binder_.check(server, m.chkTCPServer);
+    ipForm->addRow(server);
+    auto* port = new QLineEdit;
+    binder_.text(port, m.txtTCP);
+    ipForm->addRow("TCP Port:", port);
+    for (CheckBox* c : {&m.chkN1MM, &m.chkWT}) {
+        auto* box = new QCheckBox;
+        binder_.check(box, *c);
+        ipForm->addRow(box);
+    }
+    tabs_->addTab(ip, {});
+
+    // Loggers
+    auto* loggers = new QWidget;
+    auto* loggersBox = new QVBoxLayout(loggers);
+    loggersBox->addWidget(new QLabel("DXLog, WinTest and DDE links"));
+    loggersBox->addStretch();
+    tabs_->addTab(loggers, {});
+
+    // Save
+    auto* save = new QWidget;
+    auto* saveBox = new QVBoxLayout(save);
+    auto* graphic = new QCheckBox;
+    binder_.check(graphic, m.chkGraphic);
+    saveBox->addWidget(graphic);
+    auto* saveButton = new QPushButton;
+    binder_.button(saveButton, m.cmdSave);
+    saveBox->addWidget(saveButton);
+    saveBox->addStretch();
+    tabs_->addTab(save, {});
+    outer->addWidget(tabs_);
+
+    // The preset boxes, their buttons and the position
+    auto* presets = new QGridLayout;
+    const auto presetRow = [&](int row, const char* caption, TextBox& box, Button& go, Button& stop,
+                               Label& position) {
+        auto* text = new QLineEdit;
+        text->setMaximumWidth(60);
+        binder_.text(text, box);
+        auto* goButton = new QPushButton;
+        binder_.button(goButton, go);
+        auto* stopButton = new QPushButton;
+        binder_.button(stopButton, stop);
+        auto* shown = new QLabel;
+        binder_.label(shown, position);
+        presets->addWidget(new QLabel(caption), row, 0);
+        presets->addWidget(text, row, 1);
+        presets->addWidget(goButton, row, 2);
+        presets->addWidget(stopButton, row, 3);
+        presets->addWidget(shown, row, 4);
+        return text;
+    };
+    presetAz_ = presetRow(0, "Azimuth:", m.txtPreAz, m.cmdGoPreAz, m.cmdStopPreAz, m.lblAZ);
+    presetRow(1, "Elevation:", m.txtPreEl, m.cmdGoPreEl, m.cmdStopPreEl, m.lblEL);
+    auto* busy = new QLabel;
+    binder_.label(busy, m.lblAzBusy);
+    presets->addWidget(busy, 0, 5);
+    presets->setColumnStretch(4, 1);
+    outer->addLayout(presets);
+
+    monitor_->setReadOnly(true);
+    monitor_->setMaximumBlockCount(0);
+    monitor_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    outer->addWidget(monitor_, 1);
+
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int i) {
+        model_.selectTab(i);
+        sync();
+    });
+    resize(toPixels(model_.form.width), toPixels(model_.form.height));
+    sync();
+}
+
+void MainWindowView::sync() {
+    binder_.sync();
+    {
+        const QSignalBlocker block(tabs_);
+        for (int i = 0; i < MainWindow::kTabCount; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            tabs_->setTabText(i, qs(model_.tabCaptions[k]));
+            tabs_->setTabEnabled(i, model_.tabEnabled[k]);
+        }
+        if (tabs_->currentIndex() != model_.tabIndex) tabs_->setCurrentIndex(model_.tabIndex);
+    }
+    mirror_.sync(model_.txtRX, *monitor_);
+    const bool wasVisible = isVisible();
+    // The operator may size this window freely: only caption and visibility follow.
+    if (windowTitle() != qs(model_.form.caption)) setWindowTitle(qs(model_.form.caption));
+    if (isVisible() != model_.form.visible) setVisible(model_.form.visible);
+    if (!wasVisible && isVisible() && model_.form.centred && !centred_) {
+        centreOnScreen(*this);
+        centred_ = true;
+    }
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    model_.form.requestClose();
+    sync();
+}
+
+void MainWindowView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The azimuth preset box takes the keyboard, its text selected.
+    QTimer::singleShot(0, presetAz_, [box = presetAz_] {
+        box->setFocus();
+        box->selectAll();
+    });
+}
+
+}  // namespace kolt
