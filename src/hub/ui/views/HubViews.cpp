@@ -54,6 +54,9 @@ HubViews::HubViews(HubApplication& hub)
                              }
                              sync();
                          });
+    } else {
+        // Without a tray the hidden settings window would be out of reach.
+        hub.antennaWindow().mnuGeneralSetup.visible = true;
     }
     viewSync_.add([this] { sync(); });
 }
