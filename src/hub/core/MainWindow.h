@@ -34,8 +34,6 @@ struct MainWindow {
         tabIndex = tab;
         if (onTabChange) onTabChange(from, tab);
     }
-    // Painting the window puts the keyboard into the azimuth preset box.
-    bool presetFocused = false;
 
     // Preset boxes, their stop buttons ("X"), the position labels and the
     // monitor box

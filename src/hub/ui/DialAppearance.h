@@ -32,6 +32,8 @@ struct DialBackground {
     std::string outlineTitle;
     // The face inside the rim; not one of the stored attributes.
     Rgb faceColor{245, 243, 236};
+
+    friend bool operator==(const DialBackground&, const DialBackground&) = default;
 };
 
 struct DialSector {
@@ -41,6 +43,8 @@ struct DialSector {
     double innerRadius = 0;
     double outerRadius = 0;
     Rgb color;
+
+    friend bool operator==(const DialSector&, const DialSector&) = default;
 };
 
 struct DialTicGroup {
@@ -57,6 +61,8 @@ struct DialTicGroup {
     std::int32_t style = static_cast<std::int32_t>(TicStyle::Line);
     double width = 1;     // pixels on a dial 300 pixels across; a wedge's half-width in values
     int labelFontId = 1;  // not stored: the font the labels use
+
+    friend bool operator==(const DialTicGroup&, const DialTicGroup&) = default;
 };
 
 struct DialCaption {
@@ -65,12 +71,16 @@ struct DialCaption {
     double y = 0.5;
     std::string text;  // set by the program, not stored
     Rgb color{40, 40, 40};
+
+    friend bool operator==(const DialCaption&, const DialCaption&) = default;
 };
 
 struct DialFont {
     std::string name = "DejaVu Sans";
     bool bold = false;
     float size = 10;  // pixels on a dial 600 pixels across
+
+    friend bool operator==(const DialFont&, const DialFont&) = default;
 };
 
 struct DialNeedle {
@@ -78,6 +88,8 @@ struct DialNeedle {
     double length = 0.8;
     std::string shape = "Pointer";  // "Pointer", "Line" or "Arrow"
     double width = 6;               // pixels on a dial 300 pixels across
+
+    friend bool operator==(const DialNeedle&, const DialNeedle&) = default;
 };
 
 // The mapping of values onto the face: value minValue at startAngle
@@ -94,6 +106,8 @@ struct DialScale {
     // The value at a screen angle (degrees clockwise from the top), or the
     // nearest end of the scale for a point outside a partial sweep.
     double valueAt(double angle) const;
+
+    friend bool operator==(const DialScale&, const DialScale&) = default;
 };
 
 struct DialAppearance {
@@ -105,6 +119,8 @@ struct DialAppearance {
     std::vector<DialFont> fonts;
     std::vector<DialNeedle> needles;
     DialScale scale;
+
+    friend bool operator==(const DialAppearance&, const DialAppearance&) = default;
 };
 
 // The built-in looks: a compass rose with north up, clockwise, labelled

@@ -118,15 +118,49 @@ QFont DialView::fontFor(int id, double side) const {
     return font;
 }
 
+void DialView::prepareLayers(const Face& f) {
+    DialAppearance look = model_.appearance;
+    for (DialSector& s : look.sectors)
+        s.floatOffset = 0;  // the sectors move with the position: not in the layers
+    const qreal ratio = devicePixelRatioF();
+    if (!layers_.face.isNull() && layers_.size == size() && layers_.ratio == ratio &&
+        layers_.connection == model_.connectionColour && layers_.look == look) {
+        return;
+    }
+    const auto layer = [&] {
+        QPixmap pixmap(size() * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        return pixmap;
+    };
+    layers_.face = layer();
+    layers_.marks = layer();
+    {
+        QPainter p(&layers_.face);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintBackground(p, f);
+    }
+    {
+        QPainter p(&layers_.marks);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        paintTics(p, f);
+        paintCaptions(p, f);
+    }
+    layers_.look = std::move(look);
+    layers_.connection = model_.connectionColour;
+    layers_.size = size();
+    layers_.ratio = ratio;
+}
+
 void DialView::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
     const Face f = face();
-    paintBackground(p, f);
+    prepareLayers(f);
+    QPainter p(this);
+    p.drawPixmap(0, 0, layers_.face);
+    p.setRenderHint(QPainter::Antialiasing);
     paintSectors(p, f);
-    paintTics(p, f);
-    paintCaptions(p, f);
+    p.drawPixmap(0, 0, layers_.marks);
     paintNeedles(p, f);
     if (!isEnabled()) p.fillRect(rect(), QColor(128, 128, 128, 96));
 }

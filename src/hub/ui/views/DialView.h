@@ -45,9 +45,22 @@ class DialView : public QWidget {
     void paintNeedles(QPainter& p, const Face& f) const;
     QFont fontFor(int id, double side) const;
 
+    // What does not move with the needles is painted once into two layers:
+    // the face under the sectors, and the tics, labels and captions over them.
+    struct Layers {
+        DialAppearance look;
+        Rgb connection;
+        QSize size;
+        qreal ratio = 1;
+        QPixmap face;
+        QPixmap marks;
+    };
+    void prepareLayers(const Face& f);
+
     Dial& model_;
     std::string picturePath_;
     QPixmap picture_;
+    Layers layers_;
 };
 
 }  // namespace kolt
