@@ -10,7 +10,8 @@ namespace kolt {
 
 const char* HeadlessConsole::help() {
     return "Commands: <deg> or az <deg> (point the azimuth), el <deg> (point the elevation),\n"
-           "stop, stop el, -15, -5, +5, +15 (steps), exit, help.\n";
+           "stop, stop el, -15, -5, +5, +15 (steps), mem <1-8> (recall a memory),\n"
+           "park (both parking positions), exit, help.\n";
 }
 
 std::string HeadlessConsole::handleLine(std::string_view line) {
@@ -51,6 +52,13 @@ std::string HeadlessConsole::handleLine(std::string_view line) {
         antenna_.mnuStepRight5.click();
     } else if (first == "+15") {
         antenna_.mnuStepRight15.click();
+    } else if (first == "mem" && words.size() == 2) {
+        const std::string& n = words[1];
+        if (n.size() != 1 || n[0] < '1' || n[0] > '8') return "memories are 1 to 8\n";
+        antenna_.mnuMemo[static_cast<std::size_t>(n[0] - '1')].click();
+    } else if (first == "park") {
+        antenna_.mnuParkAz.click();
+        antenna_.mnuParkEl.click();
     } else if ((first == "az" || first == "el") && words.size() == 2) {
         return preset(first == "az" ? main_.txtPreAz : main_.txtPreEl, words[1]);
     } else if (words.size() == 1 && isNumericText(first)) {

@@ -29,6 +29,14 @@ TEST_F(HeadlessConsoleTest, LinesActOnTheControlsOfTheWindows) {
         EXPECT_EQ(console.handleLine(c.line), c.reply) << c.line;
         EXPECT_EQ(taken(5), c.written) << c.line;
     }
+    hub->settings().memoryAngles[2] = 150;
+    EXPECT_EQ(console.handleLine("mem 3"), "");
+    EXPECT_EQ(taken(5), "M150\r\n");
+    EXPECT_EQ(console.handleLine("mem 9"), "memories are 1 to 8\n");
+    hub->settings().azimuthParking = 180;
+    hub->settings().elevationParking = 10;
+    console.handleLine("park");
+    EXPECT_EQ(taken(5), "M180\r\nN010\r\n");
     state().shownAzimuth = 100;
     console.handleLine("+15");
     EXPECT_EQ(taken(5), "M115\r\n");
