@@ -120,8 +120,8 @@ AntennaWindow::AntennaWindow() : AG_Az(azimuthDialAppearance()), AG_EL(elevation
 
 DigitalAzimuthWindow::DigitalAzimuthWindow() {
     form.caption = "0";
-    form.width = 2400;
-    form.height = 1500;
+    form.width = 2700;
+    form.height = 1800;
     lblBig.caption = "000º";
     lblSmall.caption = "0";
 }

@@ -25,7 +25,7 @@ std::string number1(std::size_t index) {
 MemoryDialog::MemoryDialog() {
     form.caption = "Memory Setup";
     form.width = 5400;
-    form.height = 3600;
+    form.height = 3000;
     for (auto& box : txtMemory)
         box.maxLength = 12;
     for (auto& box : txtAngle)

@@ -150,6 +150,17 @@ TEST_F(HubViewsTest, MenuActionsReachTheModel) {
     EXPECT_EQ(views->memoryDialog().windowTitle(), "Memory Setup");
 }
 
+TEST_F(HubViewsTest, MenuShortcutsWinOverThePresetBoxsEditingKeys) {
+    startWith(RotatorModel::Azimuth);
+    AntennaWindowView& view = views->antenna();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    view.presetBox()->setFocus();
+    QTest::keyClick(view.presetBox(), Qt::Key_A, Qt::ControlModifier);  // select-all in a box
+    views->sync();
+    EXPECT_TRUE(hub->antennas().dialog().form.visible);
+}
+
 TEST_F(HubViewsTest, ResizingTheWindowKeepsTheDialsInProportion) {
     startWith(RotatorModel::AzimuthElevation);
     AntennaWindowView& view = views->antenna();

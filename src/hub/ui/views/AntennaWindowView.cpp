@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,6 +31,8 @@ AntennaWindowView::AntennaWindowView(AntennaWindow& model, AntennaWindowControl&
     preset_->setAlignment(Qt::AlignCenter);
     binder_.text(preset_, model_.txtPreset, true);
     buildMenus();
+    // The menus' shortcuts (Ctrl+A, Ctrl+X…) win over the box's own editing keys.
+    preset_->installEventFilter(this);
     setMinimumSize(60, 40);
     sync();
 }
@@ -193,6 +196,20 @@ void AntennaWindowView::changeEvent(QEvent* event) {
     model_.form.windowState = isMinimized()   ? WindowState::Minimized
                               : isMaximized() ? WindowState::Maximized
                                               : WindowState::Normal;
+}
+
+bool AntennaWindowView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == preset_ && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const auto& [item, action] : actions_) {
+            if (action->isVisible() && action->isEnabled() && !action->shortcut().isEmpty() &&
+                action->shortcut().matches(pressed) == QKeySequence::ExactMatch) {
+                return true;  // left unaccepted: the menu's shortcut takes the key
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void AntennaWindowView::closeEvent(QCloseEvent* event) {

@@ -35,6 +35,7 @@ class AntennaWindowView : public QMainWindow {
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QAction* add(QMenu* menu, MenuItem& item);

@@ -176,10 +176,12 @@ DigitalAzimuthView::DigitalAzimuthView(DigitalAzimuthWindow& m)
       model_(m),
       progress_(new QProgressBar) {
     auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(8, 4, 8, 8);
+    box->setSpacing(2);
     auto* big = new QLabel;
     big->setAlignment(Qt::AlignCenter);
     QFont font = big->font();
-    font.setPixelSize(48);
+    font.setPixelSize(40);
     font.setBold(true);
     big->setFont(font);
     binder_.label(big, m.lblBig);

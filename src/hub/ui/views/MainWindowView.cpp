@@ -142,7 +142,9 @@ MainWindowView::MainWindowView(MainWindow& model)
         binder_.button(stopButton, stop);
         auto* shown = new QLabel;
         binder_.label(shown, position);
-        presets->addWidget(new QLabel(caption), row, 0);
+        auto* name = new QLabel(caption);
+        binder_.control(name, box);  // shown with its box
+        presets->addWidget(name, row, 0);
         presets->addWidget(text, row, 1);
         presets->addWidget(goButton, row, 2);
         presets->addWidget(stopButton, row, 3);
