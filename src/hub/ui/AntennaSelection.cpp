@@ -154,12 +154,13 @@ void AntennaSelection::acceptDialog() {
         ini_.writeString(kSection, key(i, "Bidirectionability"), a.bidirectional ? "1" : "0");
         ini_.writeString(kSection, key(i, "Limit"), dialog_.txtLimit[i].text);
     }
-    fireEvent(hooks.restoreOnTop);
     closeDialog();
 }
 
 void AntennaSelection::closeDialog() {
     dialog_.form.visible = false;
+    // Cancel too: the window is back on top whenever "Always active" says so.
+    fireEvent(hooks.restoreOnTop);
     // What the window does once the modal dialog is gone.
     activateAntennas();
     redraw();

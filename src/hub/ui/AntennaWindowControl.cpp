@@ -56,6 +56,7 @@ void AntennaWindowControl::wireHandlers() {
     timers_.Timer1->setHandler([this] { refreshDigitalAzimuth(); });
     memories_.hooks.layOut = [this] { layOut(); };
     memories_.hooks.beforeDialog = [this] { dropOnTop(); };
+    memories_.hooks.afterDialog = [this] { restoreOnTop(); };
     antennas_.hooks.beforeDialog = [this] { dropOnTop(); };
     antennas_.hooks.restoreOnTop = [this] { restoreOnTop(); };
     ports_.hooks.refreshAntennaLayout = [this] { modelApplied(); };

@@ -168,6 +168,7 @@ std::optional<int> MemoriesAndParking::askNumber(const std::string& prompt,
                                                  const std::string& title, int current) {
     fireEvent(hooks.beforeDialog);
     const auto answer = dialogs_.input({prompt, title, std::to_string(current)});
+    fireEvent(hooks.afterDialog);
     // Cancel, an empty answer and one that is no number all read as 0.
     const auto value = toWholeInt32(readNumber(answer.value_or("")));
     if (!value) return std::nullopt;
@@ -270,11 +271,13 @@ void MemoriesAndParking::acceptDialog() {
     showMemoryNames();
     saveMemories();
     dialog_.form.visible = false;
+    fireEvent(hooks.afterDialog);
 }
 
 void MemoriesAndParking::cancelDialog() {
     fillDialog();
     dialog_.form.visible = false;
+    fireEvent(hooks.afterDialog);
 }
 
 }  // namespace kolt

@@ -75,8 +75,10 @@ class MemoriesAndParking {
     struct Hooks {
         // Lays the antenna window out again after the buttons change.
         std::function<void()> layOut;
-        // Drops the antenna window's stay-on-top before a dialog shows.
+        // Drops the antenna window's stay-on-top before a dialog shows, and
+        // restores it as "Always active" says once the dialog is gone.
         std::function<void()> beforeDialog;
+        std::function<void()> afterDialog;
     } hooks;
 
   private:

@@ -14,7 +14,7 @@ struct AntennaDisplayTest : ::testing::Test {
 
 TEST_F(AntennaDisplayTest, TheBearingIsTheRotorAzimuthPlusTheOffset) {
     AntennaRecord& a = activeAntennaRecord(state);
-    a.name = "Yagi";
+    a.name = "Beam";
     a.offset = 30;
     a.rotorAzimuth = 350;
     display.updateAzimuth();
@@ -22,7 +22,7 @@ TEST_F(AntennaDisplayTest, TheBearingIsTheRotorAzimuthPlusTheOffset) {
     EXPECT_EQ(a.bearing, 20);
     EXPECT_EQ(window.AG_Az.needle[0], 20);
     EXPECT_EQ(window.AG_Az.needleCount, 2);
-    EXPECT_EQ(window.form.caption, "Yagi @ 20º");
+    EXPECT_EQ(window.form.caption, "Beam @ 20º");
     EXPECT_EQ(main.ddeAzimuth, "RA:20");
 }
 

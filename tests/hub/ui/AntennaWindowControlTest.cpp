@@ -139,7 +139,16 @@ TEST_F(AntennaWindowControlTest, AlwaysActiveKeepsTheWindowOnTopAndIsStored) {
     EXPECT_TRUE(antenna().form.stayOnTop);
     antenna().mnuEdit.click();
     EXPECT_FALSE(antenna().form.stayOnTop);
-    hub->memories().dialog().cmdOK.click();
+    hub->memories().dialog().cmdCancel.click();
+    EXPECT_TRUE(antenna().form.stayOnTop);  // the check mark still says so
+    dialogs.inputAnswers.push_back("90");
+    antenna().mnuSetParking.click();
+    EXPECT_FALSE(dialogs.inputs.empty());
+    EXPECT_TRUE(antenna().form.stayOnTop);
+    antenna().mnuAntennaSetup.click();
+    EXPECT_FALSE(antenna().form.stayOnTop);
+    hub->antennas().dialog().cmdCancel.click();
+    EXPECT_TRUE(antenna().form.stayOnTop);
     antenna().mnuAlwaysActive.click();
     EXPECT_EQ(setting("Graphic", "On Top"), "0");
 
