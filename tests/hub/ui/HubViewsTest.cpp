@@ -148,6 +148,10 @@ TEST_F(HubViewsTest, MenuActionsReachTheModel) {
     views->sync();
     EXPECT_TRUE(views->memoryDialog().isVisible());
     EXPECT_EQ(views->memoryDialog().windowTitle(), "Memory Setup");
+    QTest::keyClick(&views->memoryDialog(), Qt::Key_Escape);  // as Cancel, through the model
+    views->sync();
+    EXPECT_FALSE(hub->memories().dialog().form.visible);
+    EXPECT_FALSE(views->memoryDialog().isVisible());
 }
 
 TEST_F(HubViewsTest, MenuShortcutsWinOverThePresetBoxsEditingKeys) {
@@ -159,6 +163,32 @@ TEST_F(HubViewsTest, MenuShortcutsWinOverThePresetBoxsEditingKeys) {
     QTest::keyClick(view.presetBox(), Qt::Key_A, Qt::ControlModifier);  // select-all in a box
     views->sync();
     EXPECT_TRUE(hub->antennas().dialog().form.visible);
+}
+
+TEST_F(HubViewsTest, TheAntennaSetupClosesWithItsButtons) {
+    startWith(RotatorModel::Azimuth);
+    views->antenna().action(antenna().mnuAntennaSetup)->trigger();
+    views->sync();
+    AntennaSetupView& dialog = views->antennaSetup();
+    ASSERT_TRUE(dialog.isVisible());
+    QPushButton* cancel = nullptr;
+    for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
+        if (b->text() == "Cancel") cancel = b;
+    }
+    ASSERT_NE(cancel, nullptr);
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    views->sync();
+    EXPECT_FALSE(hub->antennas().dialog().form.visible);
+    EXPECT_FALSE(dialog.isVisible());
+    // The window takes its shortcuts again.
+    antenna().mnuGeneralSetup.visible = true;
+    views->sync();
+    views->antenna().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&views->antenna()));
+    QTest::keyClick(&views->antenna(), Qt::Key_S, Qt::ControlModifier);
+    views->sync();
+    EXPECT_TRUE(main().form.visible);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(HubViewsTest, ResizingTheWindowKeepsTheDialsInProportion) {

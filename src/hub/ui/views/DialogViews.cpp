@@ -40,6 +40,11 @@ void FormDialog::closeEvent(QCloseEvent* event) {
     sync();
 }
 
+void FormDialog::reject() {
+    form_.requestClose();
+    sync();
+}
+
 bool FormDialog::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) form_.activate();
     return QDialog::event(event);
@@ -47,29 +52,22 @@ bool FormDialog::event(QEvent* event) {
 
 namespace {
 
-QPushButton* pushButton(FormBinder& binder, Button& model) {
-    auto* b = new QPushButton;
-    binder.button(b, model);
-    return b;
+// A box for a number of three digits.
+QLineEdit* narrow(QLineEdit* box) {
+    box->setMaximumWidth(50);
+    return box;
 }
 
-QComboBox* combo(FormBinder& binder, ListControl& model, bool editable) {
-    auto* c = new QComboBox;
-    c->setEditable(editable);
-    binder.list(c, model);
-    return c;
-}
-
-QLineEdit* lineEdit(FormBinder& binder, TextBox& model) {
-    auto* e = new QLineEdit;
-    binder.text(e, model);
-    return e;
-}
-
-QCheckBox* checkBox(FormBinder& binder, CheckBox& model) {
-    auto* c = new QCheckBox;
-    binder.check(c, model);
-    return c;
+// "OK" (the default button) and "Cancel" at the right, after what comes first.
+QHBoxLayout* okCancelRow(FormBinder& binder, Button& ok, Button& cancel, QWidget* first) {
+    auto* row = new QHBoxLayout;
+    if (first) row->addWidget(first);
+    row->addStretch();
+    QPushButton* okButton = binder.newButton(ok);
+    okButton->setDefault(true);
+    row->addWidget(okButton);
+    row->addWidget(binder.newButton(cancel));
+    return row;
 }
 
 }  // namespace
@@ -77,13 +75,11 @@ QCheckBox* checkBox(FormBinder& binder, CheckBox& model) {
 RotorSetupView::RotorSetupView(RotorSetup& m) : FormDialog(m.form) {
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel("Model:"), 0, 0);
-    grid->addWidget(combo(binder_, m.cmbModel, false), 0, 1, 1, 2);
+    grid->addWidget(binder_.newList(m.cmbModel, false), 0, 1, 1, 2);
     const auto portRow = [&](int row, Label& label, ListControl& list, Button& open) {
-        auto* l = new QLabel;
-        binder_.label(l, label);
-        grid->addWidget(l, row, 0);
-        grid->addWidget(combo(binder_, list, true), row, 1);
-        grid->addWidget(pushButton(binder_, open), row, 2);
+        grid->addWidget(binder_.newLabel(label), row, 0);
+        grid->addWidget(binder_.newList(list, true), row, 1);
+        grid->addWidget(binder_.newButton(open), row, 2);
     };
     portRow(1, m.lblAzPort, m.cmbAzPort, m.cmdAzOpen);
     portRow(2, m.lblElPort, m.cmbElPort, m.cmdElOpen);
@@ -94,17 +90,17 @@ RotorSetupView::RotorSetupView(RotorSetup& m) : FormDialog(m.form) {
     binder_.list(sites, m.lstRemoteSites);
     remoteBox->addWidget(sites);
     auto* remoteButtons = new QHBoxLayout;
-    remoteButtons->addWidget(pushButton(binder_, m.cmdConnect));
-    remoteButtons->addWidget(pushButton(binder_, m.cmdRemoteConfig));
+    remoteButtons->addWidget(binder_.newButton(m.cmdConnect));
+    remoteButtons->addWidget(binder_.newButton(m.cmdRemoteConfig));
     remoteBox->addLayout(remoteButtons);
     grid->addWidget(remote, 3, 0, 1, 3);
-    grid->addWidget(combo(binder_, m.cmbBoardAxes, false), 4, 1);
-    grid->addWidget(pushButton(binder_, m.cmdConfig), 4, 2);
-    grid->addWidget(checkBox(binder_, m.chkOpenPorts), 5, 0, 1, 3);
+    grid->addWidget(binder_.newList(m.cmbBoardAxes, false), 4, 1);
+    grid->addWidget(binder_.newButton(m.cmdConfig), 4, 2);
+    grid->addWidget(binder_.newCheck(m.chkOpenPorts), 5, 0, 1, 3);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(pushButton(binder_, m.cmdSave));
-    buttons->addWidget(pushButton(binder_, m.cmdCancel));
+    buttons->addWidget(binder_.newButton(m.cmdSave));
+    buttons->addWidget(binder_.newButton(m.cmdCancel));
     grid->addLayout(buttons, 6, 0, 1, 3);
     grid->setRowStretch(7, 1);
     sync();
@@ -120,23 +116,12 @@ MemoryDialogView::MemoryDialogView(MemoryDialog& m) : FormDialog(m.form) {
         grid->addWidget(new QLabel("Angle"), 0, half * 2 + 1);
         for (int row = 0; row < 4; ++row) {
             const auto i = static_cast<std::size_t>(half * 4 + row);
-            grid->addWidget(lineEdit(binder_, m.txtMemory[i]), row + 1, half * 2);
-            QLineEdit* angle = lineEdit(binder_, m.txtAngle[i]);
-            angle->setMaximumWidth(50);
-            grid->addWidget(angle, row + 1, half * 2 + 1);
+            grid->addWidget(binder_.newText(m.txtMemory[i]), row + 1, half * 2);
+            grid->addWidget(narrow(binder_.newText(m.txtAngle[i])), row + 1, half * 2 + 1);
         }
     }
     outer->addWidget(frame);
-    auto* buttons = new QHBoxLayout;
-    auto* help = new QLabel;
-    binder_.label(help, m.lblHelp);
-    buttons->addWidget(help);
-    buttons->addStretch();
-    QPushButton* ok = pushButton(binder_, m.cmdOK);
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(pushButton(binder_, m.cmdCancel));
-    outer->addLayout(buttons);
+    outer->addLayout(okCancelRow(binder_, m.cmdOK, m.cmdCancel, binder_.newLabel(m.lblHelp)));
     sync();
 }
 
@@ -150,24 +135,14 @@ AntennaSetupView::AntennaSetupView(AntennaSetupDialog& m) : FormDialog(m.form) {
         grid->addWidget(new QLabel(heading), 0, column++);
     for (std::size_t i = 0; i < kAntennaItems; ++i) {
         const int row = static_cast<int>(i) + 1;
-        grid->addWidget(checkBox(binder_, m.chkAnt[i]), row, 0);
-        grid->addWidget(lineEdit(binder_, m.txtName[i]), row, 1);
-        QLineEdit* offset = lineEdit(binder_, m.txtOffset[i]);
-        offset->setMaximumWidth(50);
-        grid->addWidget(offset, row, 2);
-        grid->addWidget(checkBox(binder_, m.chkBidirectional[i]), row, 3);
-        QLineEdit* limit = lineEdit(binder_, m.txtLimit[i]);
-        limit->setMaximumWidth(50);
-        grid->addWidget(limit, row, 4);
+        grid->addWidget(binder_.newCheck(m.chkAnt[i]), row, 0);
+        grid->addWidget(binder_.newText(m.txtName[i]), row, 1);
+        grid->addWidget(narrow(binder_.newText(m.txtOffset[i])), row, 2);
+        grid->addWidget(binder_.newCheck(m.chkBidirectional[i]), row, 3);
+        grid->addWidget(narrow(binder_.newText(m.txtLimit[i])), row, 4);
     }
     outer->addWidget(frame);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    QPushButton* ok = pushButton(binder_, m.cmdOK);
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(pushButton(binder_, m.cmdCancel));
-    outer->addLayout(buttons);
+    outer->addLayout(okCancelRow(binder_, m.cmdOK, m.cmdCancel, nullptr));
     sync();
 }
 
@@ -178,17 +153,15 @@ DigitalAzimuthView::DigitalAzimuthView(DigitalAzimuthWindow& m)
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(8, 4, 8, 8);
     box->setSpacing(2);
-    auto* big = new QLabel;
+    QLabel* big = binder_.newLabel(m.lblBig);
     big->setAlignment(Qt::AlignCenter);
     QFont font = big->font();
     font.setPixelSize(40);
     font.setBold(true);
     big->setFont(font);
-    binder_.label(big, m.lblBig);
     box->addWidget(big);
-    auto* small = new QLabel;
+    QLabel* small = binder_.newLabel(m.lblSmall);
     small->setAlignment(Qt::AlignCenter);
-    binder_.label(small, m.lblSmall);
     box->addWidget(small);
     progress_->setRange(0, 360);
     progress_->setTextVisible(false);

@@ -24,6 +24,8 @@ class FormDialog : public QDialog {
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    // Escape: as the close box, through the model.
+    void reject() override;
     FormBinder binder_;
 
   private:

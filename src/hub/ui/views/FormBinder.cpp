@@ -163,6 +163,37 @@ void FormBinder::action(QAction* a, MenuItem& m) {
     syncs_.push_back([a, &m] { syncAction(*a, m); });
 }
 
+QPushButton* FormBinder::newButton(Button& model) {
+    auto* w = new QPushButton;
+    button(w, model);
+    return w;
+}
+
+QLineEdit* FormBinder::newText(TextBox& model) {
+    auto* w = new QLineEdit;
+    text(w, model);
+    return w;
+}
+
+QComboBox* FormBinder::newList(ListControl& model, bool editable) {
+    auto* w = new QComboBox;
+    w->setEditable(editable);
+    list(w, model);
+    return w;
+}
+
+QCheckBox* FormBinder::newCheck(CheckBox& model) {
+    auto* w = new QCheckBox;
+    check(w, model);
+    return w;
+}
+
+QLabel* FormBinder::newLabel(Label& model) {
+    auto* w = new QLabel;
+    label(w, model);
+    return w;
+}
+
 void FormBinder::sync() {
     for (auto& s : syncs_)
         s();

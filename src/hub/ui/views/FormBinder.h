@@ -31,6 +31,13 @@ class FormBinder {
     void control(QWidget* widget, const Control& model, bool placed = false);
     void action(QAction* action, MenuItem& model);
 
+    // New widgets bound to their models, for forms laid out by Qt's layouts.
+    QPushButton* newButton(Button& model);
+    QLineEdit* newText(TextBox& model);
+    QComboBox* newList(ListControl& model, bool editable);
+    QCheckBox* newCheck(CheckBox& model);
+    QLabel* newLabel(Label& model);
+
     void sync();
 
   private:

@@ -35,78 +35,46 @@ MainWindowView::MainWindowView(MainWindow& model)
     // Rotor
     auto* rotor = new QWidget;
     auto* rotorGrid = new QGridLayout(rotor);
-    auto* model0 = new QComboBox;
-    binder_.list(model0, m.cmbModel);
     rotorGrid->addWidget(new QLabel("Model:"), 0, 0);
-    rotorGrid->addWidget(model0, 0, 1, 1, 2);
+    rotorGrid->addWidget(binder_.newList(m.cmbModel, false), 0, 1, 1, 2);
     const auto portRow = [&](int row, Label& label, ListControl& list, Button& open) {
-        auto* l = new QLabel;
-        binder_.label(l, label);
-        auto* combo = new QComboBox;
-        combo->setEditable(true);
-        binder_.list(combo, list);
-        auto* b = new QPushButton;
-        binder_.button(b, open);
-        rotorGrid->addWidget(l, row, 0);
-        rotorGrid->addWidget(combo, row, 1);
-        rotorGrid->addWidget(b, row, 2);
+        rotorGrid->addWidget(binder_.newLabel(label), row, 0);
+        rotorGrid->addWidget(binder_.newList(list, true), row, 1);
+        rotorGrid->addWidget(binder_.newButton(open), row, 2);
     };
     portRow(1, m.lblAzPort, m.cmbAzPort, m.cmdAzOpen);
     portRow(2, m.lblElPort, m.cmbElPort, m.cmdElOpen);
-    auto* axes = new QComboBox;
-    binder_.list(axes, m.cmbBoardAxes);
-    rotorGrid->addWidget(axes, 3, 1);
-    auto* openPorts = new QCheckBox;
-    binder_.check(openPorts, m.chkOpenPorts);
-    rotorGrid->addWidget(openPorts, 4, 0, 1, 2);
-    auto* config = new QPushButton;
-    binder_.button(config, m.cmdConfig);
-    rotorGrid->addWidget(config, 4, 2);
+    rotorGrid->addWidget(binder_.newList(m.cmbBoardAxes, false), 3, 1);
+    rotorGrid->addWidget(binder_.newCheck(m.chkOpenPorts), 4, 0, 1, 2);
+    rotorGrid->addWidget(binder_.newButton(m.cmdConfig), 4, 2);
     rotorGrid->setRowStretch(5, 1);
     tabs_->addTab(rotor, {});
 
     // Virtual COM
     auto* vcom = new QWidget;
     auto* vcomGrid = new QGridLayout(vcom);
-    auto* vcomList = new QComboBox;
-    vcomList->setEditable(true);
-    binder_.list(vcomList, m.cmbCOM);
     vcomGrid->addWidget(new QLabel("Virtual port:"), 0, 0);
-    vcomGrid->addWidget(vcomList, 0, 1);
-    auto* del = new QPushButton;
-    binder_.button(del, m.cmdDelete);
-    vcomGrid->addWidget(del, 0, 2);
-    auto* runVcom = new QCheckBox;
-    binder_.check(runVcom, m.chkRunVCOM);
-    vcomGrid->addWidget(runVcom, 1, 0, 1, 3);
+    vcomGrid->addWidget(binder_.newList(m.cmbCOM, true), 0, 1);
+    vcomGrid->addWidget(binder_.newButton(m.cmdDelete), 0, 2);
+    vcomGrid->addWidget(binder_.newCheck(m.chkRunVCOM), 1, 0, 1, 3);
     vcomGrid->setRowStretch(2, 1);
     tabs_->addTab(vcom, {});
 
     // Emulation
     auto* emulation = new QWidget;
     auto* emulationBox = new QVBoxLayout(emulation);
-    for (CheckBox& c : m.chkEmul) {
-        auto* box = new QCheckBox;
-        binder_.check(box, c);
-        emulationBox->addWidget(box);
-    }
+    for (CheckBox& c : m.chkEmul)
+        emulationBox->addWidget(binder_.newCheck(c));
     emulationBox->addStretch();
     tabs_->addTab(emulation, {});
 
     // IP Setup
     auto* ip = new QWidget;
     auto* ipForm = new QFormLayout(ip);
-    auto* server = new QCheckBox;
-    binder_.check(server, m.chkTCPServer);
-    ipForm->addRow(server);
-    auto* port = new QLineEdit;
-    binder_.text(port, m.txtTCP);
-    ipForm->addRow("TCP Port:", port);
-    for (CheckBox* c : {&m.chkN1MM, &m.chkWT}) {
-        auto* box = new QCheckBox;
-        binder_.check(box, *c);
-        ipForm->addRow(box);
-    }
+    ipForm->addRow(binder_.newCheck(m.chkTCPServer));
+    ipForm->addRow("TCP Port:", binder_.newText(m.txtTCP));
+    for (CheckBox* c : {&m.chkN1MM, &m.chkWT})
+        ipForm->addRow(binder_.newCheck(*c));
     tabs_->addTab(ip, {});
 
     // Loggers
@@ -119,12 +87,8 @@ MainWindowView::MainWindowView(MainWindow& model)
     // Save
     auto* save = new QWidget;
     auto* saveBox = new QVBoxLayout(save);
-    auto* graphic = new QCheckBox;
-    binder_.check(graphic, m.chkGraphic);
-    saveBox->addWidget(graphic);
-    auto* saveButton = new QPushButton;
-    binder_.button(saveButton, m.cmdSave);
-    saveBox->addWidget(saveButton);
+    saveBox->addWidget(binder_.newCheck(m.chkGraphic));
+    saveBox->addWidget(binder_.newButton(m.cmdSave));
     saveBox->addStretch();
     tabs_->addTab(save, {});
     outer->addWidget(tabs_);
@@ -133,29 +97,20 @@ MainWindowView::MainWindowView(MainWindow& model)
     auto* presets = new QGridLayout;
     const auto presetRow = [&](int row, const char* caption, TextBox& box, Button& go, Button& stop,
                                Label& position) {
-        auto* text = new QLineEdit;
+        QLineEdit* text = binder_.newText(box);
         text->setMaximumWidth(60);
-        binder_.text(text, box);
-        auto* goButton = new QPushButton;
-        binder_.button(goButton, go);
-        auto* stopButton = new QPushButton;
-        binder_.button(stopButton, stop);
-        auto* shown = new QLabel;
-        binder_.label(shown, position);
         auto* name = new QLabel(caption);
         binder_.control(name, box);  // shown with its box
         presets->addWidget(name, row, 0);
         presets->addWidget(text, row, 1);
-        presets->addWidget(goButton, row, 2);
-        presets->addWidget(stopButton, row, 3);
-        presets->addWidget(shown, row, 4);
+        presets->addWidget(binder_.newButton(go), row, 2);
+        presets->addWidget(binder_.newButton(stop), row, 3);
+        presets->addWidget(binder_.newLabel(position), row, 4);
         return text;
     };
     presetAz_ = presetRow(0, "Azimuth:", m.txtPreAz, m.cmdGoPreAz, m.cmdStopPreAz, m.lblAZ);
     presetRow(1, "Elevation:", m.txtPreEl, m.cmdGoPreEl, m.cmdStopPreEl, m.lblEL);
-    auto* busy = new QLabel;
-    binder_.label(busy, m.lblAzBusy);
-    presets->addWidget(busy, 0, 5);
+    presets->addWidget(binder_.newLabel(m.lblAzBusy), 0, 5);
     presets->setColumnStretch(4, 1);
     outer->addLayout(presets);
 
