@@ -177,8 +177,12 @@ void AntennaWindowView::sync() {
 
 void AntennaWindowView::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    // Sizes that the sync itself sets are not taken as the operator's.
+    // Sizes that the sync itself sets are not taken as the operator's, nor is
+    // the model's own size coming back later from the window system: twips
+    // rounded to pixels would otherwise creep the window smaller.
     if (syncing_ || isMinimized()) return;
+    const FormState& f = model_.form;
+    if (width() == toPixels(f.width) && height() == toPixels(f.height)) return;
     control_.resized(toTwips(width()), toTwips(height()));
     sync();
 }
