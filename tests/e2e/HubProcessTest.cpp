@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "platform/ProfileFile.h"
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
@@ -53,6 +55,22 @@ TEST_F(HubProcessTest, AFirstStartCreatesTheSettingsFileAndSigtermEndsIt) {
         EXPECT_EQ(setting(section, key), "(absent)") << section << " / " << key;
     }
     EXPECT_NE(hub->output().find(home.path().string()), std::string::npos);
+}
+
+TEST_F(HubProcessTest, WithADisplayItShowsItsWindowsAndKeepsTheirPlaceOnExit) {
+    // The offscreen platform stands in for a display.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ChildProcess hub(kHub, {"--home", home.path().string()});
+    ::unsetenv("QT_QPA_PLATFORM");
+    ASSERT_TRUE(hub.started());
+    ASSERT_TRUE(hub.waitForOutput(kReady)) << hub.output();
+    EXPECT_EQ(hub.output().find("headless"), std::string::npos) << hub.output();
+    hub.signal(SIGTERM);
+    EXPECT_EQ(hub.waitForExit(2000), 0) << hub.output();
+    // A first start: the default width, the height laid out for both dials.
+    EXPECT_EQ(setting("Graphic", "Width"), "3675");
+    EXPECT_EQ(setting("Graphic", "Height"), std::to_string(3675 / 2 + 725));
+    EXPECT_EQ(setting("General", "Button"), "1");
 }
 
 TEST_F(HubProcessTest, SigintEndsItToo) {
