@@ -39,7 +39,8 @@ TEST_F(HubViewsTest, AModelChangeReachesTheWidgets) {
     AntennaWindowView& view = views->antenna();
     ASSERT_TRUE(view.isVisible());
     EXPECT_EQ(view.windowTitle(), "Antenna 1 @ 0º");
-    EXPECT_EQ(view.size(), QSize(3675 / 15, 2460 / 15));
+    // The window's height without its title bar (300 twips).
+    EXPECT_EQ(view.size(), QSize(3675 / 15, (2460 - 300) / 15));
     QPushButton* memory = view.button(antenna().CmdMemo[0]);
     ASSERT_NE(memory, nullptr);
     EXPECT_TRUE(memory->isVisible());
@@ -59,7 +60,7 @@ TEST_F(HubViewsTest, AModelChangeReachesTheWidgets) {
     useModel(RotatorModel::AzimuthElevation);
     views->sync();
     EXPECT_TRUE(view.elevationDial()->isVisible());
-    EXPECT_EQ(view.height(), antenna().form.height / 15);
+    EXPECT_EQ(view.height(), (antenna().form.height - 300) / 15);
 }
 
 TEST_F(HubViewsTest, AClickOnTheDialPointsTheRotatorAndTheRightButtonStops) {
@@ -199,7 +200,7 @@ TEST_F(HubViewsTest, ResizingTheWindowKeepsTheDialsInProportion) {
     views->sync();
     EXPECT_EQ(antenna().form.width, 9000);
     EXPECT_EQ(antenna().form.height, 9000 / 2 + 725);
-    EXPECT_EQ(view.height(), (9000 / 2 + 725) / 15);
+    EXPECT_EQ(view.height(), (9000 / 2 + 725 - 300) / 15);
     EXPECT_EQ(view.azimuthDial()->width(), view.elevationDial()->width());
 
     // The window system reporting the model's own size back changes nothing,

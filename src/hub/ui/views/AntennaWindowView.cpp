@@ -13,6 +13,16 @@
 
 namespace kolt {
 
+namespace {
+// The layout's heights count the title bar, as the window's outer height
+// does; Qt sizes the window without it.
+constexpr int kTitleBarTwips = 300;
+
+QSize clientSize(const FormState& f) {
+    return QSize(toPixels(f.width), toPixels(f.height - kTitleBarTwips));
+}
+}  // namespace
+
 AntennaWindowView::AntennaWindowView(AntennaWindow& model, AntennaWindowControl& control)
     : model_(model), control_(control) {
     auto* central = new QWidget(this);
@@ -161,8 +171,8 @@ void AntennaWindowView::sync() {
         showNormal();
     }
     if (!isMinimized()) {
-        const QSize size(toPixels(f.width), toPixels(f.height));
-        if (f.width > 0 && f.height > 0 && this->size() != size) resize(size);
+        const QSize size = clientSize(f);
+        if (f.width > 0 && f.height > kTitleBarTwips && this->size() != size) resize(size);
     }
     if (!placed_ && (f.left > 0 || f.top > 0)) move(toPixels(f.left), toPixels(f.top));
     placed_ = true;
@@ -182,8 +192,8 @@ void AntennaWindowView::resizeEvent(QResizeEvent* event) {
     // rounded to pixels would otherwise creep the window smaller.
     if (syncing_ || isMinimized()) return;
     const FormState& f = model_.form;
-    if (width() == toPixels(f.width) && height() == toPixels(f.height)) return;
-    control_.resized(toTwips(width()), toTwips(height()));
+    if (size() == clientSize(f)) return;
+    control_.resized(toTwips(width()), toTwips(height()) + kTitleBarTwips);
     sync();
 }
 
