@@ -402,13 +402,22 @@ void ControllerPorts::saveRotorSetup() {
     state_.openPortsAtStartup = setup_.chkOpenPorts.value;
     state_.azPortName = setup_.cmbAzPort.text;
     state_.elPortName = setup_.cmbElPort.text;
-    ini_.writeString("KOLTWIN", "Auto Run", state_.openPortsAtStartup ? "1" : "0");
-    ini_.writeString("AZIMUTH", "COM", state_.azPortName);
-    ini_.writeString("ELEVATION", "COM", state_.elPortName);
-    ini_.writeString("Prosistel", "Model", std::to_string(static_cast<int>(state_.model)));
+    writeRotorSettings(state_.openPortsAtStartup, state_.azPortName, state_.elPortName);
     if (state_.model == RotatorModel::ZebSe) fireEvent(hooks.storeBoardSettings);
     applyModel();
     hideRotorSetup();
+}
+
+void ControllerPorts::saveRotorTab() {
+    writeRotorSettings(main_.chkOpenPorts.value, main_.cmbAzPort.text, main_.cmbElPort.text);
+}
+
+void ControllerPorts::writeRotorSettings(bool openAtStart, const std::string& azPort,
+                                         const std::string& elPort) {
+    ini_.writeString("KOLTWIN", "Auto Run", openAtStart ? "1" : "0");
+    ini_.writeString("AZIMUTH", "COM", azPort);
+    ini_.writeString("ELEVATION", "COM", elPort);
+    ini_.writeString("Prosistel", "Model", std::to_string(static_cast<int>(state_.model)));
 }
 
 void ControllerPorts::hideRotorSetup() {

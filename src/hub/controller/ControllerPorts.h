@@ -67,6 +67,8 @@ class ControllerPorts {
     void applyModel();
     void selectModel(int position);
     void saveRotorSetup();
+    // The main window's rotor tab, as its "Save" and leaving its tabs store it.
+    void saveRotorTab();
     void launchConfiguration(PortListOwner from);
     void showRotorSetup();
 
@@ -101,6 +103,7 @@ class ControllerPorts {
     void boardAxesChosen();
     bool closeRotorSetup();
     void hideRotorSetup();
+    void writeRotorSettings(bool openAtStart, const std::string& azPort, const std::string& elPort);
     std::string openCaption(const char* fallback) const;
     std::string closeCaption(const char* fallback) const;
     void addVirtualName(ListControl& list, const std::string& name);

@@ -338,11 +338,7 @@ void HubApplication::tabChanged(int from, int to) {
 
 void HubApplication::saveTabSettings() {
     // The rotor tab; the other tabs' keys belong to the features behind them.
-    const MainWindow& m = mainWindow_;
-    ini_.writeString("KOLTWIN", "Auto Run", m.chkOpenPorts.value ? "1" : "0");
-    ini_.writeString("AZIMUTH", "COM", m.cmbAzPort.text);
-    ini_.writeString("ELEVATION", "COM", m.cmbElPort.text);
-    ini_.writeString("Prosistel", "Model", std::to_string(static_cast<int>(state_.model)));
+    controllerPorts_.saveRotorTab();
 }
 
 void HubApplication::saveButtonClicked() {

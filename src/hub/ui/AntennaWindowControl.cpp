@@ -129,7 +129,6 @@ void AntennaWindowControl::apply(const AntennaLayout& l) {
         window_.cmdPresetEl.rect = l.presetEl;
         window_.CmdStopEl.rect = l.stopEl;
     }
-    window_.AG_EL.visible = el;
     window_.mnuParkEl.visible = window_.mnuSetParkingEl.visible = el;
     for (MenuItem* m : {&window_.mnuOptions, &window_.mnuMemory, &window_.mnuProgram})
         m->visible = !l.narrowMenus;

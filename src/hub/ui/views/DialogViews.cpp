@@ -74,15 +74,8 @@ QHBoxLayout* okCancelRow(FormBinder& binder, Button& ok, Button& cancel, QWidget
 
 RotorSetupView::RotorSetupView(RotorSetup& m) : FormDialog(m.form) {
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel("Model:"), 0, 0);
-    grid->addWidget(binder_.newList(m.cmbModel, false), 0, 1, 1, 2);
-    const auto portRow = [&](int row, Label& label, ListControl& list, Button& open) {
-        grid->addWidget(binder_.newLabel(label), row, 0);
-        grid->addWidget(binder_.newList(list, true), row, 1);
-        grid->addWidget(binder_.newButton(open), row, 2);
-    };
-    portRow(1, m.lblAzPort, m.cmbAzPort, m.cmdAzOpen);
-    portRow(2, m.lblElPort, m.cmbElPort, m.cmdElOpen);
+    addModelAndPortRows(binder_, *grid, m.cmbModel, {m.lblAzPort, m.cmbAzPort, m.cmdAzOpen},
+                        {m.lblElPort, m.cmbElPort, m.cmdElOpen});
     auto* remote = new QGroupBox("Remote Rotator");
     binder_.control(remote, m.fraRemote);
     auto* remoteBox = new QVBoxLayout(remote);

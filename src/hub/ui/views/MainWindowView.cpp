@@ -27,6 +27,19 @@ void centreOnScreen(QWidget& window) {
     window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
 }
 
+void addModelAndPortRows(FormBinder& binder, QGridLayout& grid, ListControl& model,
+                         const PortRow& azimuth, const PortRow& elevation) {
+    grid.addWidget(new QLabel("Model:"), 0, 0);
+    grid.addWidget(binder.newList(model, false), 0, 1, 1, 2);
+    int row = 1;
+    for (const PortRow* port : {&azimuth, &elevation}) {
+        grid.addWidget(binder.newLabel(port->caption), row, 0);
+        grid.addWidget(binder.newList(port->list, true), row, 1);
+        grid.addWidget(binder.newButton(port->open), row, 2);
+        ++row;
+    }
+}
+
 MainWindowView::MainWindowView(MainWindow& model)
     : model_(model), tabs_(new QTabWidget(this)), monitor_(new QPlainTextEdit(this)) {
     MainWindow& m = model_;
@@ -35,15 +48,8 @@ MainWindowView::MainWindowView(MainWindow& model)
     // Rotor
     auto* rotor = new QWidget;
     auto* rotorGrid = new QGridLayout(rotor);
-    rotorGrid->addWidget(new QLabel("Model:"), 0, 0);
-    rotorGrid->addWidget(binder_.newList(m.cmbModel, false), 0, 1, 1, 2);
-    const auto portRow = [&](int row, Label& label, ListControl& list, Button& open) {
-        rotorGrid->addWidget(binder_.newLabel(label), row, 0);
-        rotorGrid->addWidget(binder_.newList(list, true), row, 1);
-        rotorGrid->addWidget(binder_.newButton(open), row, 2);
-    };
-    portRow(1, m.lblAzPort, m.cmbAzPort, m.cmdAzOpen);
-    portRow(2, m.lblElPort, m.cmbElPort, m.cmdElOpen);
+    addModelAndPortRows(binder_, *rotorGrid, m.cmbModel, {m.lblAzPort, m.cmbAzPort, m.cmdAzOpen},
+                        {m.lblElPort, m.cmbElPort, m.cmdElOpen});
     rotorGrid->addWidget(binder_.newList(m.cmbBoardAxes, false), 3, 1);
     rotorGrid->addWidget(binder_.newCheck(m.chkOpenPorts), 4, 0, 1, 2);
     rotorGrid->addWidget(binder_.newButton(m.cmdConfig), 4, 2);

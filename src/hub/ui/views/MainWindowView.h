@@ -6,6 +6,7 @@
 #include "hub/ui/views/FormBinder.h"
 #include "hub/ui/views/ViewHelpers.h"
 
+class QGridLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QTabWidget;
@@ -39,5 +40,15 @@ class MainWindowView : public QWidget {
 
 // Puts a window in the middle of its screen once, when its form asks for it.
 void centreOnScreen(QWidget& window);
+
+// The model list and the two port rows (caption, list, "open" button) that the
+// rotor tab and the rotor setup dialog both have, in rows 0 to 2 of a grid.
+struct PortRow {
+    Label& caption;
+    ListControl& list;
+    Button& open;
+};
+void addModelAndPortRows(FormBinder& binder, QGridLayout& grid, ListControl& model,
+                         const PortRow& azimuth, const PortRow& elevation);
 
 }  // namespace kolt
